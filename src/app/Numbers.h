@@ -1,0 +1,68 @@
+// The number rules of the whole program: how text becomes a number, how numbers become
+// text, how values are rounded, and single-precision steps that can fail.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sg {
+
+// The leading number of a text: blanks, tabs and line feeds are passed over wherever they
+// stand, then an optional sign, digits, "." as the only decimal point and an optional
+// exponent; the first other character ends the number. A text without a leading number reads
+// 0. Empty when the number lies beyond the range of a double (the reading fails).
+std::optional<double> LeadingNumber(std::string_view text);
+
+// The leading number where a failed reading counts as 0 (for tests of presence and the like).
+double LeadingNumberOr0(std::string_view text);
+
+// Rounds to the nearest whole number, halves to the even neighbour; empty outside the type.
+std::optional<std::int16_t> RoundHalfEvenInt16(double value);
+std::optional<std::int32_t> RoundHalfEvenInt32(double value);
+
+// A double stored as a single-precision value; empty when it does not fit (or is not a number).
+std::optional<float> ToSingle(double value);
+
+// A double that must stay finite (a step of double-precision arithmetic).
+std::optional<double> Finite(double value);
+
+// a / b in double precision; empty for a division by zero or an overflow.
+std::optional<double> Divide(double a, double b);
+
+// The general number-to-text conversion: a blank before a non-negative number (a minus sign
+// otherwise), up to 7 significant digits for a single-precision value (15 for a double), the
+// point as decimal mark, no zero before the point below 1, and an exponent such as "E+20" for
+// values too large or too small to write plainly.
+std::string GeneralText(float value);
+std::string GeneralText(double value);
+
+// The shortest decimal form that reads back to the same value of its type ("4.5", "-1").
+std::string ShortestText(float value);
+std::string ShortestText(double value);
+
+// The amount formats: the value rounded to two decimals, halves away from zero, written with
+// the given decimal separator. ".00" writes the whole part only when it is not 0; "0.00"
+// always writes it. A value that rounds to zero is written without a sign.
+enum class AmountFormat { DotZeroZero, ZeroDotZeroZero };
+std::string FormatAmount(double value, AmountFormat format, char decimalSeparator);
+std::string FormatAmount(float value, AmountFormat format, char decimalSeparator);
+
+// Convenience for the ".00" format, the one used almost everywhere.
+inline std::string Amount(double value, char decimalSeparator) {
+    return FormatAmount(value, AmountFormat::DotZeroZero, decimalSeparator);
+}
+inline std::string Amount(float value, char decimalSeparator) {
+    return FormatAmount(value, AmountFormat::DotZeroZero, decimalSeparator);
+}
+
+// A whole number as plain digits with a leading "-" when negative.
+std::string WholeText(long long value);
+
+// Text helpers shared by the screens' rules.
+std::string Trim(std::string_view text);          // spaces removed at both ends
+bool ReplaceFirstComma(std::string& text);        // "," -> "."; false when there was none
+bool Contains(std::string_view text, char c);
+
+} // namespace sg

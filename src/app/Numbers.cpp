@@ -8,8 +8,12 @@ namespace sg {
 
 namespace {
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Decimal exponent of the first significant digit of a mantissa such as "0012.5" or ".003".
 long long LeadingDigitExponent(std::string_view mantissa) {
@@ -157,13 +161,15 @@ std::optional<double> LeadingNumber(std::string_view text) {
         }
         long long magnitude = LeadingDigitExponent(mantissa) + (powerNegative ? -power : power);
         if (magnitude >= 0) return std::nullopt; // beyond the range of a double
-        return 0.0;                               // too small to hold: reads as 0
+        return 0.0;                              // too small to hold: reads as 0
     }
     if (ec != std::errc()) return 0.0;
     return negative ? -value : value;
 }
 
-double LeadingNumberOr0(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
+double LeadingNumberOr0(std::string_view text) {
+    return LeadingNumber(text).value_or(0.0);
+}
 
 std::optional<std::int16_t> RoundHalfEvenInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -195,10 +201,18 @@ std::optional<double> Divide(double a, double b) {
     return Finite(a / b);
 }
 
-std::string GeneralText(float value) { return GeneralTextOf(value, 7); }
-std::string GeneralText(double value) { return GeneralTextOf(value, 15); }
-std::string ShortestText(float value) { return ShortestTextOf(value); }
-std::string ShortestText(double value) { return ShortestTextOf(value); }
+std::string GeneralText(float value) {
+    return GeneralTextOf(value, 7);
+}
+std::string GeneralText(double value) {
+    return GeneralTextOf(value, 15);
+}
+std::string ShortestText(float value) {
+    return ShortestTextOf(value);
+}
+std::string ShortestText(double value) {
+    return ShortestTextOf(value);
+}
 
 std::string FormatAmount(double value, AmountFormat format, char decimalSeparator) {
     return FormatAmountOf(value, format, decimalSeparator);
@@ -207,7 +221,9 @@ std::string FormatAmount(float value, AmountFormat format, char decimalSeparator
     return FormatAmountOf(value, format, decimalSeparator);
 }
 
-std::string WholeText(long long value) { return std::to_string(value); }
+std::string WholeText(long long value) {
+    return std::to_string(value);
+}
 
 std::string Trim(std::string_view text) {
     auto first = text.find_first_not_of(' ');
@@ -223,6 +239,8 @@ bool ReplaceFirstComma(std::string& text) {
     return true;
 }
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
 
 } // namespace sg

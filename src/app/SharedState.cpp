@@ -15,10 +15,18 @@ void SharedState::ResetToStartValues() {
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-std::string Number(float value) { return ShortestText(value); }
-std::string Number(double value) { return ShortestText(value); }
-std::string Number(long long value) { return WholeText(value); }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+std::string Number(float value) {
+    return ShortestText(value);
+}
+std::string Number(double value) {
+    return ShortestText(value);
+}
+std::string Number(long long value) {
+    return WholeText(value);
+}
 
 using Describer = std::function<std::string(const SharedState&)>;
 
@@ -30,7 +38,8 @@ const std::map<std::string, Describer>& Describers() {
         {"StakeTotal", [](const SharedState& s) { return Number(s.StakeTotal); }},
         {"StakeTotalWhole", [](const SharedState& s) { return Number(s.StakeTotalWhole + 0LL); }},
         {"LowProfitFlag", [](const SharedState& s) { return Number(s.LowProfitFlag + 0LL); }},
-        {"ExampleLoadingMarker", [](const SharedState& s) { return Quoted(s.ExampleLoadingMarker); }},
+        {"ExampleLoadingMarker",
+         [](const SharedState& s) { return Quoted(s.ExampleLoadingMarker); }},
         {"HorseCountClickCounter",
          [](const SharedState& s) { return Number(s.HorseCountClickCounter + 0LL); }},
         {"WorkingTarget", [](const SharedState& s) { return Number(s.WorkingTarget); }},

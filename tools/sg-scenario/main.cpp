@@ -1,1 +1,72 @@
-int main() { return 0; }
+// sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT
+#include "ScenarioRunner.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    std::string folder, scriptPath;
+    char separator = '.';
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--dir" && i + 1 < argc) {
+            folder = argv[++i];
+        } else if (arg == "--decimal-separator" && i + 1 < argc) {
+            std::string value = argv[++i];
+            if (value.size() != 1) {
+                std::cerr << "sg-scenario: --decimal-separator takes one character\n";
+                return 1;
+            }
+            separator = value[0];
+        } else if (scriptPath.empty()) {
+            scriptPath = arg;
+        } else {
+            std::cerr << "usage: sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT\n";
+            return 1;
+        }
+    }
+    if (scriptPath.empty()) {
+        std::cerr << "usage: sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT\n";
+        return 1;
+    }
+    std::ifstream script(scriptPath);
+    if (!script) {
+        std::cerr << "sg-scenario: cannot read " << scriptPath << "\n";
+        return 1;
+    }
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    std::unique_ptr<QTemporaryDir> temporary;
+    if (folder.empty()) {
+        temporary = std::make_unique<QTemporaryDir>();
+        if (!temporary->isValid()) {
+            std::cerr << "sg-scenario: cannot make a temporary folder\n";
+            return 1;
+        }
+        folder = temporary->path().toStdString();
+    }
+    QDir dir(QString::fromStdString(folder));
+    if (!dir.exists() || !QDir::setCurrent(dir.absolutePath())) {
+        std::cerr << "sg-scenario: no such folder " << folder << "\n";
+        return 1;
+    }
+    folder = dir.absolutePath().toStdString();
+
+    sg::ScenarioRunner runner(separator, folder, [](const std::string& line) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    });
+    std::string error;
+    int status = runner.run(script, error);
+    if (status == 2) std::cerr << "error: " << error << "\n";
+    return status;
+}

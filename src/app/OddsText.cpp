@@ -1,0 +1,55 @@
+#include "app/OddsText.h"
+
+#include "app/Numbers.h"
+
+namespace sg {
+
+std::optional<double> ConvertOddsText(std::string_view text) {
+    auto slash = text.find('/');
+    if (slash == std::string_view::npos) return LeadingNumber(text);
+    auto denominator = LeadingNumber(text.substr(slash + 1));
+    auto numerator = LeadingNumber(text.substr(0, slash));
+    if (!denominator || !numerator) return std::nullopt;
+    if (*denominator > 0) {
+        auto quotient = Divide(*numerator, *denominator);
+        if (!quotient) return std::nullopt;
+        auto single = ToSingle(*quotient);
+        if (!single) return std::nullopt;
+        return *single;
+    }
+    if (*denominator == 0) {
+        auto single = ToSingle(*numerator);
+        if (!single) return std::nullopt;
+        return *single;
+    }
+    return 0.0;
+}
+
+bool IsPickerText(std::string_view text) {
+    return text.find_first_of(",./") == std::string_view::npos;
+}
+
+std::optional<int> PickerValueFor(std::string_view text) {
+    auto number = LeadingNumber(text);
+    if (!number) return std::nullopt;
+    auto rounded = RoundHalfEvenInt16(*number);
+    if (!rounded || *rounded < 1 || *rounded > 120) return std::nullopt;
+    return *rounded;
+}
+
+OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset) {
+    OddsBoxChange change;
+    if (!text.empty() && text.back() == ',') {
+        std::string corrected(text);
+        ReplaceFirstComma(corrected);
+        change.rewrite = corrected;
+        return change;
+    }
+    if (auto value = ConvertOddsText(text)) {
+        if (auto single = ToSingle(*value)) change.odds = ToSingle(double(*single) + oddsOffset);
+    }
+    change.picker = PickerValueFor(text);
+    return change;
+}
+
+} // namespace sg

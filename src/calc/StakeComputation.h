@@ -1,0 +1,47 @@
+// The equal-return split of one bet over the horses played: stakes, total, profit and ratio.
+#pragma once
+
+#include "app/SharedState.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace sg {
+
+// The three ways of showing a stake (the selected rounding button, 0 to 2).
+enum class RoundingMode { Decimals = 0, WholeUnits = 1, UpToTen = 2 };
+
+// The texts of the main window that the computation reads back and writes.
+struct StakeTexts {
+    std::array<std::string, 10> Label2; // the stakes of columns 1..9 (0 unused)
+    std::string Label19;                // "TOTAL DES MISES ..."
+    std::string Label4;                 // the profit
+    std::string lblRapport;             // the ratio of total stake to profit
+};
+
+// The stake of one played horse in the given mode; empty when it cannot be written.
+std::optional<std::string> StakeText(float stake, RoundingMode mode, char decimalSeparator);
+
+// The message for the first played column whose odds text reads 0, if any (the compute button).
+std::optional<std::string> MissingOddsForComputation(int k,
+                                                     const std::array<std::string, 10>& oddsTexts,
+                                                     const std::string& exampleMarker);
+
+// The full computation of the compute button for k horses (after the odds check). Every step
+// that fails (a division by zero, a value beyond its type) leaves its target as it was.
+void ComputeStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts);
+
+// The same computation without a word to the user: no "aucun", no profit or ratio text, and
+// the stakes of columns 1 and 2 always written. Used by the profit search.
+void PreviewStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts);
+
+// Sums the stake texts of columns 1..PlayedHorseCount into StakeTotal, Label19 and
+// StakeTotalWhole; a decimal comma is first turned into a point when asked.
+void RefreshStakeTotal(SharedState& state, StakeTexts& texts, bool pointForComma);
+
+// Raises every stake text to the next multiple of the leading number of multipleText, then
+// refreshes the total. Profit and ratio stay as they are.
+void RoundStakesToMultiple(SharedState& state, StakeTexts& texts, const std::string& multipleText);
+
+} // namespace sg

@@ -1,0 +1,72 @@
+#include "screens/Controls.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace sg {
+
+namespace {
+QPalette::ColorRole BackRole(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) ? QPalette::Base : QPalette::Window;
+}
+QPalette::ColorRole ForeRole(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) ? QPalette::Text : QPalette::WindowText;
+}
+} // namespace
+
+void SetBackColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(BackRole(widget), color);
+    widget->setPalette(palette);
+    if (!qobject_cast<QLineEdit*>(widget)) widget->setAutoFillBackground(true);
+}
+
+QColor BackColor(const QWidget* widget) {
+    return widget->palette().color(BackRole(widget));
+}
+
+void SetForeColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(ForeRole(widget), color);
+    widget->setPalette(palette);
+}
+
+QColor ForeColor(const QWidget* widget) {
+    return widget->palette().color(ForeRole(widget));
+}
+
+bool SetScrollValue(QScrollBar* bar, int value) {
+    if (value < bar->minimum() || value > bar->maximum()) return false;
+    bar->setValue(value);
+    return true;
+}
+
+ShapeBox::ShapeBox(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    SetBackColor(this, White);
+}
+
+PictureBox::PictureBox(QWidget* parent, Painter painter)
+    : QWidget(parent), painter_(std::move(painter)) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (painter_) painter_(p, rect());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    QPointF at = event->position();
+    emit mousePressed(qRound(at.x() * TwipsPerPixel), qRound(at.y() * TwipsPerPixel));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+} // namespace sg

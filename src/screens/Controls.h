@@ -1,0 +1,72 @@
+// Small pieces shared by every window: text conversion, colours, scroll bars that refuse a
+// value instead of clamping it, pictures and colour marks.
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QScrollBar;
+class QPainter;
+
+namespace sg {
+
+inline constexpr int TwipsPerPixel = 15;
+inline int Twips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
+inline int Pixels(int twips) {
+    return twips / TwipsPerPixel;
+}
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string S(const QString& text) {
+    return text.toStdString();
+}
+
+inline const QColor White(255, 255, 255);
+inline const QColor LightGrey(192, 192, 192);
+
+// The background colour of a text box (its base) or of any other element (its window role).
+void SetBackColor(QWidget* widget, const QColor& color);
+QColor BackColor(const QWidget* widget);
+void SetForeColor(QWidget* widget, const QColor& color);
+QColor ForeColor(const QWidget* widget);
+
+// A value outside the bar's range is refused (the bar keeps its value); true when accepted.
+bool SetScrollValue(QScrollBar* bar, int value);
+
+// A filled rectangle, such as the place mark of a runner row.
+class ShapeBox : public QFrame {
+    Q_OBJECT
+  public:
+    explicit ShapeBox(QWidget* parent);
+};
+
+// A drawn picture that reports clicks and where the mouse was pressed (in twips).
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    using Painter = std::function<void(QPainter&, const QRect&)>;
+    PictureBox(QWidget* parent, Painter painter);
+
+  signals:
+    void clicked();
+    void mousePressed(int xTwips, int yTwips);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    Painter painter_;
+};
+
+} // namespace sg

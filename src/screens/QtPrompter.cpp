@@ -1,0 +1,58 @@
+#include "screens/QtPrompter.h"
+
+#include "screens/HelpViewer.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace sg {
+
+namespace {
+QString Title(const std::string& title) {
+    return QString::fromStdString(title.empty() ? ApplicationTitle : title);
+}
+} // namespace
+
+void QtPrompter::message(const std::string& text, const std::string& title, Icon icon) {
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    Title(title), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtPrompter::question(const std::string& text, const std::string& title) {
+    return QMessageBox::question(QApplication::activeWindow(), Title(title),
+                                 QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtPrompter::input(const std::string& prompt, const std::string& title,
+                                             const std::string& defaultText) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(QApplication::activeWindow(), Title(title),
+                                           QString::fromStdString(prompt), QLineEdit::Normal,
+                                           QString::fromStdString(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
+}
+
+void QtPrompter::beep() {
+    QApplication::beep();
+}
+
+void QtShell::openHelp(const std::string& fileName) {
+    QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromStdString(fileName));
+    if (!help_) help_ = new HelpViewer();
+    help_->showFile(path);
+}
+
+void QtShell::quit() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace sg

@@ -1,0 +1,37 @@
+// The windows of one run of the program, created as they are first needed, with the shared
+// values, the prompter and the shell they all use.
+#pragma once
+
+#include "app/SharedState.h"
+#include "screens/Prompter.h"
+
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace sg {
+
+class frmJeuGagnant;
+
+class Screens {
+  public:
+    Screens(SharedState& state, Prompter& prompter, Shell& shell);
+    ~Screens();
+    Screens(const Screens&) = delete;
+    Screens& operator=(const Screens&) = delete;
+
+    frmJeuGagnant& main();
+
+    // A window by its name; a secondary window is created (not shown) when asked to.
+    QWidget* window(const std::string& name, bool create = true);
+
+    SharedState& state;
+    Prompter& prompter;
+    Shell& shell;
+
+  private:
+    std::unique_ptr<frmJeuGagnant> main_;
+};
+
+} // namespace sg

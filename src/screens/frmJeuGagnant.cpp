@@ -1,0 +1,325 @@
+#include "screens/frmJeuGagnant.h"
+
+#include "app/Numbers.h"
+#include "app/OddsText.h"
+#include "calc/HorseCountSelection.h"
+#include "calc/TargetProfit.h"
+#include "screens/Controls.h"
+#include "screens/Screens.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStringListModel>
+
+namespace sg {
+
+// Lets the horse-count selection of the core drive this window.
+class frmJeuGagnant::HorseCountAdapter : public HorseCountScreen {
+  public:
+    explicit HorseCountAdapter(frmJeuGagnant& form) : form_(form) {}
+    void ShowPlayedColumns(int k) override { form_.ShowPlayedColumns(k); }
+    void ShowMessage(const std::string& text) override { form_.screens_.prompter.message(text); }
+    void Compute() override { form_.Command1_Click(); }
+    void Preview() override { form_.PreviewStakes(); }
+
+  private:
+    frmJeuGagnant& form_;
+};
+
+frmJeuGagnant::frmJeuGagnant(Screens& screens) : QWidget(nullptr), screens_(screens) {
+    BuildWidgets();
+    ConnectHandlers();
+    Form_Load();
+}
+
+frmJeuGagnant::~frmJeuGagnant() = default;
+
+void frmJeuGagnant::ConnectHandlers() {
+    for (int i = 0; i <= 22; ++i) {
+        connect(txtCote[i], &QLineEdit::textChanged, this, [this, i] { txtCote_Change(i); });
+        txtCote[i]->installEventFilter(this);
+        Combo1[i]->installEventFilter(this);
+    }
+    for (int i = 0; i <= 9; ++i) {
+        connect(HScroll2[i], &QScrollBar::valueChanged, this, [this, i] { HScroll2_Change(i); });
+        HScroll2[i]->installEventFilter(this);
+    }
+    for (int index = 0; index < static_cast<int>(Option1.size()); ++index) {
+        if (!Option1[index]) continue;
+        connect(Option1[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) Option1_Click(index);
+        });
+    }
+    for (int index = 0; index < 3; ++index) {
+        connect(Option2[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) Option2_Click(index);
+        });
+    }
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(cmdAccepter, &QPushButton::clicked, this, [this] { cmdAccepter_Click(); });
+    connect(cmdRafraichir, &QPushButton::clicked, this, [this] { cmdRafraichir_Click(); });
+    connect(cmdAlademande, &QPushButton::clicked, this, [this] { cmdAlademande_Click(); });
+    connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
+}
+
+bool frmJeuGagnant::eventFilter(QObject* watched, QEvent* event) {
+    auto type = event->type();
+    for (int i = 0; i <= 22; ++i) {
+        if (watched == txtCote[i]) {
+            if (type == QEvent::MouseMove || type == QEvent::Enter) txtCote_MouseMove(i);
+            if (type == QEvent::FocusOut) txtCote_LostFocus(i);
+        }
+    }
+    for (int i = 0; i <= 9; ++i) {
+        if (watched == HScroll2[i] && type == QEvent::FocusIn) HScroll2_GotFocus(i);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmJeuGagnant::Form_Load() {
+    HScroll1->setPageStep(10);
+    HScroll1->setSingleStep(1);
+    move(0, 0);
+    SharedState& state = screens_.state;
+    state.RaceFilePath = "Fi";
+    state.ShowArrivalOnRaceChange = "oui";
+    state.OddsKind = "PMH";
+    state.TargetProfit = 10.0f;
+    state.OddsOffset = 0;
+    FillPmuLists(RoundHalfEvenInt16(LeadingNumberOr0(S(txtNbrepartants->text()))).value_or(0));
+    for (QComboBox* list : Combo1) list->setEditText("1");
+    state.PlayedHorseCount = 9;
+    state.OddsTable.fill(0.0f);
+}
+
+void frmJeuGagnant::FillPmuLists(int count) {
+    QStringList items;
+    items.reserve(count > 0 ? count : 0);
+    for (int j = 1; j <= count; ++j) items << QString(" %1").arg(j);
+    // The lists share one model; their own texts must survive the new items.
+    std::array<QString, 23> texts;
+    for (int i = 0; i <= 22; ++i) texts[i] = Combo1[i]->currentText();
+    pmuNumbers_->setStringList(items);
+    for (int i = 0; i <= 22; ++i) Combo1[i]->setEditText(texts[i]);
+}
+
+void frmJeuGagnant::Form_MouseMove() {
+    setWindowTitle(MainTitle);
+}
+
+void frmJeuGagnant::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool frmJeuGagnant::Form_QueryUnload() {
+    return screens_.prompter.question("Voulez-vous quitter (fermer) cette application?",
+                                      "Question:");
+}
+
+void frmJeuGagnant::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload()) {
+        event->accept();
+        screens_.shell.quit();
+    } else {
+        event->ignore();
+    }
+}
+
+void frmJeuGagnant::Command3_Click() {
+    screens_.shell.quit();
+}
+
+void frmJeuGagnant::Command5_Click() {
+    screens_.prompter.message(
+        "Simple Gagnant fait partie d'une petite famille de logiciels consacrés aux courses "
+        "hippiques : d'autres outils créent et tiennent à jour les fichiers de courses (.tur) "
+        "que ce programme sait lire.");
+}
+
+void frmJeuGagnant::Image1_Click() {
+    screens_.prompter.message("Le fichier d'aide se trouve normalement en\r\nc:\\turf\\varlo\\");
+    screens_.shell.openHelp("VARLO.HLP");
+}
+
+int frmJeuGagnant::SelectedHorseCount() const {
+    for (int index = 0; index < static_cast<int>(Option1.size()); ++index) {
+        if (Option1[index] && Option1[index]->isChecked()) return HorseCountOfButton(index);
+    }
+    return 1;
+}
+
+RoundingMode frmJeuGagnant::SelectedRoundingMode() const {
+    for (int i = 0; i < 3; ++i) {
+        if (Option2[i]->isChecked()) return static_cast<RoundingMode>(i);
+    }
+    return RoundingMode::Decimals;
+}
+
+std::array<std::string, 10> frmJeuGagnant::OddsTexts() const {
+    std::array<std::string, 10> texts;
+    for (int i = 1; i <= 9; ++i) texts[i] = S(txtCote[i]->text());
+    return texts;
+}
+
+StakeTexts frmJeuGagnant::ReadStakeTexts() const {
+    StakeTexts texts;
+    for (int i = 1; i <= 9; ++i) texts.Label2[i] = S(Label2[i]->text());
+    texts.Label19 = S(Label19->text());
+    texts.Label4 = S(Label4->text());
+    texts.lblRapport = S(lblRapport->text());
+    return texts;
+}
+
+void frmJeuGagnant::WriteStakeTexts(const StakeTexts& texts, bool withProfit) {
+    for (int i = 1; i <= 9; ++i) Label2[i]->setText(Q(texts.Label2[i]));
+    Label19->setText(Q(texts.Label19));
+    if (!withProfit) return;
+    SetLabel4(texts.Label4);
+    lblRapport->setText(Q(texts.lblRapport));
+}
+
+void frmJeuGagnant::Command1_Click() {
+    SharedState& state = screens_.state;
+    int k = SelectedHorseCount();
+    if (auto message = MissingOddsForComputation(k, OddsTexts(), state.ExampleLoadingMarker)) {
+        screens_.prompter.message(*message);
+        return;
+    }
+    StakeTexts texts = ReadStakeTexts();
+    ComputeStakes(state, k, SelectedRoundingMode(), texts);
+    WriteStakeTexts(texts, true);
+}
+
+void frmJeuGagnant::PreviewStakes() {
+    StakeTexts texts = ReadStakeTexts();
+    sg::PreviewStakes(screens_.state, SelectedHorseCount(), SelectedRoundingMode(), texts);
+    WriteStakeTexts(texts, false);
+}
+
+void frmJeuGagnant::SetLabel4(const std::string& text) {
+    Label4->setText(Q(text));
+    Label4_Change();
+}
+
+void frmJeuGagnant::Label4_Change() {
+    ProfitReaction reaction = ReactToProfitText(S(Label4->text()));
+    if (reaction.lowProfit) screens_.state.LowProfitFlag = 1;
+    lblDansleRouge->setVisible(reaction.showWarning);
+}
+
+void frmJeuGagnant::Option1_Click(int) {
+    HorseCountChoice choice{SelectedHorseCount(), OddsTexts(), S(txtRecherche->text())};
+    HorseCountAdapter adapter(*this);
+    SelectHorseCount(screens_.state, adapter, choice);
+}
+
+void frmJeuGagnant::ShowPlayedColumns(int k) {
+    if (k >= 2) {
+        for (int i = 1; i <= k; ++i) {
+            Label1[i]->setEnabled(true);
+            SetBackColor(txtCote[i], White);
+            Label2[i]->setEnabled(true);
+        }
+    }
+    for (int i = k + 1; i <= 9; ++i) {
+        SetBackColor(txtCote[i], LightGrey);
+        Label2[i]->setEnabled(false);
+        Label1[i]->setEnabled(false);
+    }
+}
+
+void frmJeuGagnant::Option2_Click(int) {
+    Command1_Click();
+}
+
+void frmJeuGagnant::HScroll1_Change() {
+    screens_.state.TargetProfit = static_cast<float>(HScroll1->value());
+    Command1_Click();
+}
+
+void frmJeuGagnant::cmdAccepter_Click() {
+    if (auto wanted = WantedProfitFromProfitText(S(Label4->text())))
+        txtRecherche->setText(Q(*wanted));
+}
+
+void frmJeuGagnant::cmdRafraichir_Click() {
+    if (!ShowsPositiveProfit(S(Label4->text()))) {
+        screens_.prompter.message("Veuillez d'abord choisir le montant que vous désirez gagner!");
+        return;
+    }
+    HScroll1_Change();
+    int count = screens_.state.PlayedHorseCount;
+    Option1_Click(count - 1);
+    Option1_Click(count);
+    Command1_Click();
+}
+
+void frmJeuGagnant::cmdAlademande_Click() {
+    StakeTexts texts = ReadStakeTexts();
+    RoundStakesToMultiple(screens_.state, texts, S(txtArrondir->text()));
+    WriteStakeTexts(texts, false);
+}
+
+void frmJeuGagnant::txtCote_Change(int index) {
+    QLineEdit* box = txtCote[index];
+    SharedState& state = screens_.state;
+    OddsBoxChange change = OddsTextChanged(S(box->text()), state.OddsOffset);
+    if (change.rewrite) {
+        box->setText(Q(*change.rewrite)); // its own change stores the corrected odds
+        return;
+    }
+    if (index < 1 || index > 9) return; // the runner rows beyond the bet store nothing
+    if (change.odds) state.OddsTable[index] = *change.odds;
+    if (change.picker) SetScrollValue(HScroll2[index], *change.picker);
+    HScroll2[index]->setVisible(IsPickerText(S(box->text())));
+}
+
+void frmJeuGagnant::txtCote_LostFocus(int index) {
+    std::string text = S(txtCote[index]->text());
+    if (ReplaceFirstComma(text)) txtCote[index]->setText(Q(text));
+}
+
+void frmJeuGagnant::txtCote_MouseMove(int) {
+    setWindowTitle("Inscrivez ici les cotes");
+}
+
+void frmJeuGagnant::HScroll2_Change(int index) {
+    if (index < 1) return; // the template stays hidden
+    QScrollBar* picker = HScroll2[index];
+    picker->show();
+    if (!IsPickerText(S(txtCote[index]->text()))) {
+        picker->hide();
+        return;
+    }
+    txtCote[index]->setText(QString::number(picker->value()));
+}
+
+void frmJeuGagnant::HScroll2_GotFocus(int) {
+    setWindowTitle("Cliquez pour choisir les cotes au lieu de les taper");
+}
+
+void frmJeuGagnant::Command2_Click() {
+    SharedState& state = screens_.state;
+    state.ExampleLoadingMarker = "nao";
+    Option1[ButtonOfHorseCount(4)]->setChecked(true);
+    state.TargetProfit = 4.0f;
+    const char* odds[] = {"14", "9/2", "15", "39"};
+    const char* numbers[] = {"14", "8", "5", "13"};
+    for (int i = 1; i <= 4; ++i) txtCote[i]->setText(odds[i - 1]);
+    for (int i = 1; i <= 4; ++i) Combo1[i]->setEditText(numbers[i - 1]);
+    Command1_Click();
+    state.ExampleLoadingMarker.clear();
+}
+
+} // namespace sg

@@ -1,0 +1,113 @@
+// The main window: the stake calculator, the odds row and the runner rows.
+#pragma once
+
+#include "calc/StakeComputation.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QStringListModel;
+
+namespace sg {
+
+class Screens;
+class PictureBox;
+class ShapeBox;
+
+inline constexpr const char* MainTitle = "Calcul rentabilité: Jeu simple gagnant";
+
+class frmJeuGagnant : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmJeuGagnant(Screens& screens);
+    ~frmJeuGagnant() override;
+
+    // Handlers, named after their element and event.
+    void Form_Load();
+    void Form_MouseMove();
+    bool Form_QueryUnload(); // true when the application may end
+    void Command1_Click();
+    void PreviewStakes();
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    void HScroll1_Change();
+    void cmdAccepter_Click();
+    void cmdRafraichir_Click();
+    void Label4_Change();
+    void cmdAlademande_Click();
+    void txtCote_Change(int index);
+    void txtCote_LostFocus(int index);
+    void txtCote_MouseMove(int index);
+    void HScroll2_Change(int index);
+    void HScroll2_GotFocus(int index);
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Image1_Click();
+
+    // The profit label has no change signal: every write goes through here.
+    void SetLabel4(const std::string& text);
+
+    int SelectedHorseCount() const;
+    RoundingMode SelectedRoundingMode() const;
+
+    // Control arrays, indexed as the program's documents index them (0 is a hidden template).
+    std::array<QLineEdit*, 23> txtCote{};
+    std::array<QComboBox*, 23> Combo1{};
+    std::array<QScrollBar*, 10> HScroll2{};
+    std::array<QLabel*, 10> Label1{};
+    std::array<QLabel*, 10> Label2{};
+    std::array<QRadioButton*, 11> Option1{}; // indices 0..7 and 10
+    std::array<QRadioButton*, 3> Option2{};
+    std::array<QLabel*, 3> Label3{}; // indices 0 and 2
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label19 = nullptr;
+    QLabel* lblDansleRouge = nullptr;
+    QLabel* lblRapport = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLineEdit* txtRecherche = nullptr;
+    QLineEdit* txtArrondir = nullptr;
+    QLineEdit* txtNbrepartants = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* cmdAccepter = nullptr;
+    QPushButton* cmdRafraichir = nullptr;
+    QPushButton* cmdAlademande = nullptr;
+    PictureBox* Image1 = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    class HorseCountAdapter;
+
+    void BuildWidgets();
+    void ConnectHandlers();
+    void FillPmuLists(int count);
+    std::array<std::string, 10> OddsTexts() const;
+    StakeTexts ReadStakeTexts() const;
+    void WriteStakeTexts(const StakeTexts& texts, bool withProfit);
+    void ShowPlayedColumns(int k);
+
+    Screens& screens_;
+    QStringListModel* pmuNumbers_ = nullptr; // one item list shared by every PMU number list
+};
+
+} // namespace sg

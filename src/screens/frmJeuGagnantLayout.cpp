@@ -1,0 +1,237 @@
+// Where the elements of the main window stand. Positions are in pixels at 15 twips each,
+// for a window of 9600 twips (640 pixels) wide.
+#include "calc/HorseCountSelection.h"
+#include "screens/Controls.h"
+#include "screens/frmJeuGagnant.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStringListModel>
+
+namespace sg {
+
+namespace {
+
+constexpr int ColumnLeft = 64; // x of horse column 1
+constexpr int ColumnStep = 63; // distance between two horse columns
+constexpr int ColumnWidth = 58;
+
+QString Indexed(const char* name, int index) {
+    return QString("%1(%2)").arg(name).arg(index);
+}
+
+template <typename W> W* Make(QWidget* parent, const QString& name, QRect geometry) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* label = Make<QLabel>(parent, name, geometry);
+    label->setText(text);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* button = Make<QPushButton>(parent, name, geometry);
+    button->setText(text);
+    return button;
+}
+
+void DrawHelpIcon(QPainter& p, const QRect& r) {
+    QRect circle = r.adjusted(1, 1, -2, -2);
+    p.setBrush(QColor(40, 90, 170));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(circle);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(circle.height() * 2 / 3);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(circle, Qt::AlignCenter, "?");
+}
+
+const char* const ColumnCaptions[10] = {"",     "1er cheval", "2ème", "3ème", "4ème",
+                                        "5ème", "6ème",       "7ème", "8ème", "9ème"};
+
+// The captions beside the stakes, under the names the window has always given them.
+const char* const StakeCaptionNames[10] = {"",          "Label(6)",  "Label(8)", "Label(7)",
+                                           "Label(12)", "Label(13)", "Labe(14)", "Label(15)",
+                                           "Label(16)", "Label(17)"};
+const char* const StakeCaptions[10] = {"",
+                                       "Montant à jouer sur le 1er cheval",
+                                       "sur le 2ème",
+                                       "sur le 3ème ",
+                                       "sur le 4ème",
+                                       "sur le 5ème",
+                                       "sur le 6ème",
+                                       "sur le 7ème",
+                                       "sur le 8ème",
+                                       "sur le 9ème"};
+
+const char* const HorseCountCaptions[11] = {"3 chevaux ", "2 chevaux ", "4 chevaux ", "5 chevaux ",
+                                            "6 chevaux ", "7 chevaux ", "8 chevaux ", "9 chevaux ",
+                                            "",           "",           "1 cheval"};
+
+} // namespace
+
+void frmJeuGagnant::BuildWidgets() {
+    setObjectName("frmJeuGagnant");
+    setWindowTitle(MainTitle);
+    setFixedSize(Pixels(9600), 548);
+    setMouseTracking(true);
+
+    QFont bold = font();
+    bold.setBold(true);
+    QFont oddsFont = bold;
+    oddsFont.setPointSize(14);
+
+    Label1[0] = MakeLabel(this, Indexed("Label1", 0), QString("Simple Gagnant %1").arg(SG_VERSION),
+                          {6, 4, 200, 18});
+    Label1[0]->setFont(bold);
+    Image1 = new PictureBox(this, DrawHelpIcon);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(612, 2, 24, 24);
+    Image1->setToolTip("Aide");
+    Command5 = MakeButton(this, "Command5", "Autres logiciels", {490, 3, 116, 22});
+
+    // The odds row: one column per horse, PMU number list above the odds box, picker below.
+    auto* labelPmu = MakeLabel(this, "LabelPMU", "Nº PMU", {4, 48, 58, 18});
+    Label7 = MakeLabel(this, "Label7", "COTES >", {4, 84, 58, 18});
+    Label7->setFont(bold);
+    (void)labelPmu;
+    pmuNumbers_ = new QStringListModel(this);
+    for (int i = 0; i <= 9; ++i) {
+        int x = ColumnLeft + (i - 1) * ColumnStep;
+        bool tmpl = i == 0;
+        if (i > 0) {
+            Label1[i] =
+                MakeLabel(this, Indexed("Label1", i), ColumnCaptions[i], {x, 28, ColumnWidth, 16});
+            Label1[i]->setAlignment(Qt::AlignCenter);
+        }
+        Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
+        txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
+        txtCote[i]->setFont(oddsFont);
+        txtCote[i]->setAlignment(Qt::AlignCenter);
+        HScroll2[i] = Make<QScrollBar>(this, Indexed("HScroll2", i), {x, 110, ColumnWidth, 16});
+        HScroll2[i]->setOrientation(Qt::Horizontal);
+        HScroll2[i]->setRange(1, 120);
+        HScroll2[i]->setSingleStep(1);
+        HScroll2[i]->setPageStep(1);
+        Label2[i] = MakeLabel(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
+        Label2[i]->setFont(bold);
+        Label2[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (tmpl) {
+            for (QWidget* w :
+                 std::initializer_list<QWidget*>{Combo1[0], txtCote[0], HScroll2[0], Label2[0]})
+                w->hide();
+            continue;
+        }
+        MakeLabel(this, StakeCaptionNames[i], StakeCaptions[i], {8, 158 + (i - 1) * 20, 218, 18})
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int i = 0; i <= 22; ++i) {
+        if (i >= 10) {
+            int y = 28 + (i - 10) * 26;
+            Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {Pixels(9600) + 44, y, 36, 22});
+            txtCote[i] =
+                Make<QLineEdit>(this, Indexed("txtCote", i), {Pixels(9600) + 6, y, 36, 22});
+            txtCote[i]->setAlignment(Qt::AlignCenter);
+        }
+        Combo1[i]->setEditable(true);
+        Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
+        Combo1[i]->setModel(pmuNumbers_);
+        txtCote[i]->setMouseTracking(true);
+    }
+
+    // The stakes, their total and the warning.
+    Label19 = MakeLabel(this, "Label19", "TOTAL DES MISES", {8, 342, 292, 20});
+    Label19->setFont(bold);
+    Label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblDansleRouge = MakeLabel(this, "lblDansleRouge",
+                               " Rentabilité impossible - Diminuez la quantité de chevaux à jouer ",
+                               {8, 366, 292, 36});
+    lblDansleRouge->setWordWrap(true);
+    lblDansleRouge->setAlignment(Qt::AlignCenter);
+    lblDansleRouge->setFont(bold);
+    SetForeColor(lblDansleRouge, QColor(255, 255, 255));
+    SetBackColor(lblDansleRouge, QColor(200, 0, 0));
+    lblDansleRouge->hide();
+
+    // The choice of the horses played.
+    Label5 = MakeLabel(this, "Label5", "Vous désirez jouer:", {312, 154, 200, 18});
+    Label5->setFont(bold);
+    auto* horseCounts = new QWidget(this);
+    horseCounts->setGeometry(312, 172, 324, 58);
+    for (int index : {10, 1, 0, 2, 3, 4, 5, 6, 7}) {
+        int k = HorseCountOfButton(index);
+        int row = (k - 1) / 3, column = (k - 1) % 3;
+        Option1[index] = Make<QRadioButton>(horseCounts, Indexed("Option1", index),
+                                            {column * 108, row * 19, 106, 19});
+        Option1[index]->setText(HorseCountCaptions[index]);
+    }
+    Option1[10]->setChecked(true);
+
+    Frame1 = Make<QGroupBox>(this, "Frame1", {312, 232, 324, 76});
+    Frame1->setTitle("Choisissez une option");
+    const char* modes[3] = {"Voir parties décimales", "Ne pas montrer virgules",
+                            "Arrondir à  la dizaine supérieure"};
+    for (int i = 0; i < 3; ++i) {
+        Option2[i] = Make<QRadioButton>(Frame1, Indexed("Option2", i), {10, 18 + i * 19, 300, 19});
+        Option2[i]->setText(modes[i]);
+    }
+    Option2[0]->setChecked(true);
+
+    Command1 = MakeButton(this, "Command1", "Cliquez pour calculer montant à jouer par cheval",
+                          {312, 314, 324, 30});
+    Command1->setFont(bold);
+    Command2 = MakeButton(this, "Command2", "Cliquez pour un exemple", {312, 348, 200, 24});
+
+    // The target profit, the wanted profit and the ratio.
+    Label6 = MakeLabel(this, "Label6", "Bénéfice recherché", {8, 410, 130, 20});
+    Label6->setFont(bold);
+    Label4 = MakeLabel(this, "Label4", "EUROS (FS, etc.)", {140, 410, 160, 20});
+    Label4->setFont(bold);
+    Label3[0] = MakeLabel(this, Indexed("Label3", 0),
+                          "Une valeur négative indique que les cotes ne permettent pas de jouer "
+                          "tous ces chevaux de façon rentable. Le rapport actuel bénéfice "
+                          "recherché/montant à jouer est de: ",
+                          {8, 432, 292, 56});
+    Label3[0]->setWordWrap(true);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    Label3[0]->setFont(small);
+    lblRapport =
+        MakeLabel(this, "lblRapport", "(cliquez sur le bouton ci-dessous ou sur \"Rafraîchir\")",
+                  {8, 490, 292, 20});
+    Label3[2] = MakeLabel(this, Indexed("Label3", 2),
+                          "Cliquez ci-dessous pour augmenter ou diminuer le bénéfice recherché",
+                          {312, 404, 324, 32});
+    Label3[2]->setWordWrap(true);
+    HScroll1 = Make<QScrollBar>(this, "HScroll1", {312, 438, 324, 18});
+    HScroll1->setOrientation(Qt::Horizontal);
+    HScroll1->setRange(1, 100);
+    txtRecherche = Make<QLineEdit>(this, "txtRecherche", {312, 462, 100, 24});
+    txtRecherche->setText("Montant?");
+    cmdAccepter = MakeButton(this, "cmdAccepter", "Accepter", {416, 462, 96, 24});
+    cmdRafraichir = MakeButton(this, "cmdRafraichir", "Rafraîchir", {516, 462, 120, 24});
+    cmdAlademande =
+        MakeButton(this, "cmdAlademande", "Arrondir aux multiples de:", {312, 490, 200, 24});
+    txtArrondir = Make<QLineEdit>(this, "txtArrondir", {516, 490, 50, 24});
+    txtArrondir->setText("1.5");
+    Command3 = MakeButton(this, "Command3", "Fermer", {570, 518, 66, 24});
+
+    // The runner count.
+    MakeLabel(this, "Label8", "Nombre de partants", {8, 520, 130, 20});
+    txtNbrepartants = Make<QLineEdit>(this, "txtNbrepartants", {140, 518, 40, 24});
+    txtNbrepartants->setText("18");
+}
+
+} // namespace sg

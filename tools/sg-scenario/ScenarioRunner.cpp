@@ -1,0 +1,307 @@
+#include "ScenarioRunner.h"
+
+#include "app/Numbers.h"
+#include "screens/Controls.h"
+#include "screens/frmJeuGagnant.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <sstream>
+
+namespace sg {
+
+namespace {
+
+const char* const WindowNames[] = {"frmJeuGagnant", "frmOptions", "frmOuvrir", "rappJS", "frmCote"};
+
+bool IsWindowName(const std::string& name) {
+    for (const char* known : WindowNames) {
+        if (name == known) return true;
+    }
+    return false;
+}
+
+std::string Color(const QColor& c) {
+    return std::to_string(c.red()) + "," + std::to_string(c.green()) + "," +
+           std::to_string(c.blue());
+}
+
+std::string Flag(bool value) {
+    return value ? "true" : "false";
+}
+
+// The text of an argument: verbatim between double quotes, otherwise trimmed.
+std::string ArgumentText(const std::string& raw) {
+    std::string text = raw;
+    auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
+void SplitFirst(const std::string& text, std::string& first, std::string& rest) {
+    auto start = text.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+        first.clear();
+        rest.clear();
+        return;
+    }
+    auto end = text.find_first_of(" \t", start);
+    first = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    rest = end == std::string::npos ? "" : text.substr(end + 1);
+}
+
+std::string TextOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return S(e->text());
+    if (auto* l = qobject_cast<QLabel*>(w)) return S(l->text());
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return S(b->text());
+    if (auto* c = qobject_cast<QComboBox*>(w)) return S(c->currentText());
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return S(g->title());
+    if (auto* l = qobject_cast<QListWidget*>(w))
+        return l->currentItem() ? S(l->currentItem()->text()) : "";
+    if (w->isWindow()) return S(w->windowTitle());
+    return "";
+}
+
+std::string ItemsOf(QWidget* w) {
+    QStringList items;
+    if (auto* c = qobject_cast<QComboBox*>(w)) {
+        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+    } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+        for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
+    }
+    std::string out = "[";
+    for (int i = 0; i < items.size(); ++i) out += (i ? ", \"" : "\"") + S(items[i]) + "\"";
+    return out + "]";
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPointF at) {
+    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+ScenarioRunner::ScenarioRunner(char decimalSeparator, std::string folder,
+                               std::function<void(const std::string&)> out)
+    : prompter_([this](const std::string& line) { print(line); }),
+      screens_(state_, prompter_, prompter_), folder_(std::move(folder)), out_(std::move(out)) {
+    state_.DecimalSeparator = decimalSeparator;
+    screens_.main().show();
+}
+
+void ScenarioRunner::print(const std::string& line) {
+    std::string text = line;
+    if (!folder_.empty()) {
+        for (auto at = text.find(folder_); at != std::string::npos; at = text.find(folder_, at + 4))
+            text.replace(at, folder_.size(), "$DIR");
+    }
+    out_(text);
+}
+
+bool ScenarioRunner::resolve(const std::string& token, Target& target) {
+    std::string window = "frmJeuGagnant", name = token;
+    auto dot = token.find('.');
+    if (dot != std::string::npos && IsWindowName(token.substr(0, dot))) {
+        window = token.substr(0, dot);
+        name = token.substr(dot + 1);
+    } else if (IsWindowName(token)) {
+        target.widget = screens_.window(token);
+        target.written = token;
+        target.isWindow = true;
+        return target.widget != nullptr;
+    }
+    QWidget* form = screens_.window(window);
+    if (!form) return false;
+    target.widget = form->findChild<QWidget*>(Q(name));
+    target.written = window + "." + name;
+    target.isWindow = false;
+    return target.widget != nullptr;
+}
+
+int ScenarioRunner::run(std::istream& script, std::string& error) {
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::string verb, arguments;
+        SplitFirst(line, verb, arguments);
+        if (verb.empty() || verb[0] == '#') continue;
+        std::string why;
+        if (!perform(verb, arguments, why)) {
+            error = "LINE " + std::to_string(number) + ": " + why;
+            return 2;
+        }
+        if (prompter_.ended()) return 0;
+    }
+    return 0;
+}
+
+bool ScenarioRunner::perform(const std::string& verb, const std::string& arguments,
+                             std::string& why) {
+    if (verb == "answer") {
+        prompter_.queueAnswer(ArgumentText(arguments));
+        return true;
+    }
+    if (verb == "show") return show(arguments, why);
+
+    std::string token, rest;
+    SplitFirst(arguments, token, rest);
+    Target target;
+    if (!resolve(token, target)) {
+        why = "unknown control " + token;
+        return false;
+    }
+    QWidget* w = target.widget;
+    std::string text = ArgumentText(rest);
+
+    if (verb == "set") {
+        if (!w->isEnabled()) return true; // nobody types into a disabled box
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            e->setText(Q(text));
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            if (c->currentText() != Q(text)) c->setEditText(Q(text));
+        } else if (auto* s = qobject_cast<QScrollBar*>(w)) {
+            auto value = LeadingNumber(text);
+            auto whole = value ? RoundHalfEvenInt32(*value) : std::nullopt;
+            if (whole) SetScrollValue(s, *whole);
+        } else if (auto* b = qobject_cast<QCheckBox*>(w)) {
+            b->setChecked(text == "1");
+        } else {
+            why = "cannot set " + target.written;
+            return false;
+        }
+        return true;
+    }
+    if (verb == "click") {
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            b->click();
+        } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+            auto found = l->findItems(Q(text), Qt::MatchExactly);
+            if (found.isEmpty()) {
+                why = "no item " + text + " in " + target.written;
+                return false;
+            }
+            l->setCurrentItem(found.front());
+            emit l->itemClicked(found.front());
+        } else {
+            QPointF centre(w->width() / 2.0, w->height() / 2.0);
+            SendMouse(w, QEvent::MouseButtonPress, centre);
+            SendMouse(w, QEvent::MouseButtonRelease, centre);
+        }
+        return true;
+    }
+    if (verb == "dblclick") {
+        auto* l = qobject_cast<QListWidget*>(w);
+        auto found = l ? l->findItems(Q(text), Qt::MatchExactly) : QList<QListWidgetItem*>{};
+        if (found.isEmpty()) {
+            why = "no item " + text + " in " + target.written;
+            return false;
+        }
+        l->setCurrentItem(found.front());
+        emit l->itemDoubleClicked(found.front());
+        return true;
+    }
+    if (verb == "mouse") {
+        std::istringstream coordinates(rest);
+        double x = 0, y = 0;
+        if (!(coordinates >> x >> y)) {
+            why = "mouse needs X Y";
+            return false;
+        }
+        QPointF at(x / TwipsPerPixel, y / TwipsPerPixel);
+        SendMouse(w, QEvent::MouseButtonPress, at);
+        SendMouse(w, QEvent::MouseButtonRelease, at);
+        return true;
+    }
+    if (verb == "focus" || verb == "leave") {
+        QFocusEvent event(verb == "focus" ? QEvent::FocusIn : QEvent::FocusOut,
+                          Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(w, &event);
+        return true;
+    }
+    if (verb == "hover") {
+        QPointF centre(w->width() / 2.0, w->height() / 2.0);
+        QMouseEvent event(QEvent::MouseMove, centre, w->mapToGlobal(centre), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+        return true;
+    }
+    if (verb == "close") {
+        if (!target.isWindow) {
+            why = token + " is not a window";
+            return false;
+        }
+        w->close();
+        return true;
+    }
+    why = "unknown verb " + verb;
+    return false;
+}
+
+bool ScenarioRunner::show(const std::string& arguments, std::string& why) {
+    std::string token, property;
+    SplitFirst(arguments, token, property);
+    property = ArgumentText(property);
+    Target target;
+    if (!resolve(token, target)) {
+        if (auto value = DescribeSharedValue(state_, token)) {
+            print(token + " = " + RecordingPrompter::Escaped(*value));
+            return true;
+        }
+        why = "unknown control or value " + token;
+        return false;
+    }
+    QWidget* w = target.widget;
+    if (property.empty()) property = "text";
+    std::string shown;
+    if (property == "text") {
+        shown = "\"" + RecordingPrompter::Escaped(TextOf(w)) + "\"";
+    } else if (property == "caption") {
+        shown = "\"" + RecordingPrompter::Escaped(S(w->window()->windowTitle())) + "\"";
+    } else if (property == "enabled") {
+        shown = Flag(target.isWindow ? w->isEnabled() : w->isEnabledTo(w->window()));
+    } else if (property == "visible") {
+        shown = Flag(target.isWindow ? w->isVisible() : w->isVisibleTo(w->window()));
+    } else if (property == "backcolor") {
+        shown = Color(BackColor(w));
+    } else if (property == "forecolor") {
+        shown = Color(ForeColor(w));
+    } else if (property == "width") {
+        shown = std::to_string(Twips(w->width()));
+    } else if (property == "items") {
+        shown = ItemsOf(w);
+    } else if (property == "value") {
+        if (auto* s = qobject_cast<QScrollBar*>(w)) {
+            shown = std::to_string(s->value());
+        } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+            shown = c->isChecked() ? "1" : "0";
+        } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
+            shown = Flag(r->isChecked());
+        } else {
+            why = target.written + " has no value";
+            return false;
+        }
+    } else {
+        why = "unknown property " + property;
+        return false;
+    }
+    print(target.written + "." + property + " = " + shown);
+    return true;
+}
+
+} // namespace sg

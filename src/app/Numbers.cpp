@@ -40,37 +40,47 @@ long long LeadingDigitExponent(std::string_view mantissa) {
 }
 
 // Rounds the decimal writing of a non-negative value to two decimals, halves away from zero.
-std::string RoundDecimalText(std::string digits) {
-    std::string whole = digits, fraction;
-    if (auto point = digits.find('.'); point != std::string::npos) {
-        whole = digits.substr(0, point);
-        fraction = digits.substr(point + 1);
-    }
-    if (whole.empty()) whole = "0";
+std::string RoundDecimalText(const std::string& digits) {
+    auto point = digits.find('.');
+    std::string all = digits.substr(0, point);
+    if (all.empty()) all.push_back('0');
+    std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
     bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
     fraction.resize(2, '0');
-    std::string all = whole + fraction;
+    all += fraction;
     if (roundUp) {
         int i = static_cast<int>(all.size()) - 1;
-        for (; i >= 0; --i) {
-            if (all[i] == '9') {
-                all[i] = '0';
-            } else {
-                ++all[i];
-                break;
-            }
+        for (; i >= 0 && all[i] == '9'; --i) all[i] = '0';
+        if (i < 0) {
+            all.insert(all.begin(), '1');
+        } else {
+            ++all[i];
         }
-        if (i < 0) all.insert(all.begin(), '1');
     }
-    return all.substr(0, all.size() - 2) + "." + all.substr(all.size() - 2);
+    all.insert(all.size() - 2, 1, '.');
+    return all;
 }
 
+// The shortest digits that read back to the value, written without an exponent (1e39 gives
+// a 1 and 39 zeros rather than the binary value's noise digits).
 template <typename T> std::string ShortestFixed(T value) {
-    std::array<char, 400> buffer{};
+    std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed);
+                                   std::chars_format::scientific);
     if (ec != std::errc()) return "0";
-    return std::string(buffer.data(), end);
+    std::string text(buffer.data(), end);
+    auto e = text.find('e');
+    int exponent = std::stoi(text.substr(e + 1));
+    std::string digits;
+    for (char c : text.substr(0, e)) {
+        if (IsDigit(c)) digits += c;
+    }
+    if (exponent >= 0) {
+        if (static_cast<int>(digits.size()) <= exponent + 1)
+            return digits + std::string(exponent + 1 - digits.size(), '0');
+        return digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+    }
+    return "0." + std::string(-exponent - 1, '0') + digits;
 }
 
 template <typename T> std::string FormatAmountOf(T value, AmountFormat format, char separator) {
@@ -199,6 +209,13 @@ std::optional<double> Finite(double value) {
 std::optional<double> Divide(double a, double b) {
     if (b == 0) return std::nullopt;
     return Finite(a / b);
+}
+
+std::string PlainText(float value) {
+    return (value < 0 ? "-" : "") + ShortestFixed(std::fabs(value));
+}
+std::string PlainText(double value) {
+    return (value < 0 ? "-" : "") + ShortestFixed(std::fabs(value));
 }
 
 std::string GeneralText(float value) {

@@ -42,6 +42,11 @@ std::string GeneralText(double value);
 std::string ShortestText(float value);
 std::string ShortestText(double value);
 
+// The shortest digits that read back to the value, without exponent ("1e39" gives a 1 and 39
+// zeros); the plain number-to-text conversion of the digits alone.
+std::string PlainText(float value);
+std::string PlainText(double value);
+
 // The amount formats: the value rounded to two decimals, halves away from zero, written with
 // the given decimal separator. ".00" writes the whole part only when it is not 0; "0.00"
 // always writes it. A value that rounds to zero is written without a sign.

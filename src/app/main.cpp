@@ -1,3 +1,54 @@
-int main() {
-    return 0;
+// Simple Gagnant: one running program, then the main window.
+#include "app/SharedState.h"
+#include "screens/QtPrompter.h"
+#include "screens/Screens.h"
+#include "screens/SingleInstance.h"
+#include "screens/frmJeuGagnant.h"
+
+#include <QApplication>
+#include <QLocale>
+
+namespace {
+
+char UserDecimalSeparator() {
+    QString point = QLocale::system().decimalPoint();
+    return point == "," ? ',' : '.';
+}
+
+QString InstanceKey() {
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
+    return "SimpleGagnant-" + user;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(sg::ApplicationTitle);
+    QApplication::setApplicationDisplayName(sg::ApplicationTitle);
+
+    sg::QtPrompter qtPrompter;
+    sg::Prompter& prompter = qtPrompter;
+    sg::QtShell shell;
+    sg::SingleInstance instance(InstanceKey());
+    if (instance.otherIsRunning()) {
+        prompter.message(std::string(sg::ApplicationTitle) + " tourne déjà!");
+        prompter.beep();
+        instance.activateOther();
+        return 0;
+    }
+    instance.listen();
+
+    sg::SharedState state;
+    state.DecimalSeparator = UserDecimalSeparator();
+    sg::Screens screens(state, prompter, shell);
+    sg::frmJeuGagnant& main = screens.main();
+    QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {
+        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+        main.showNormal();
+        main.raise();
+        main.activateWindow();
+    });
+    main.show();
+    return app.exec();
 }

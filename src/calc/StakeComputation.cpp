@@ -3,7 +3,6 @@
 #include "app/Numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace sg {
@@ -11,16 +10,6 @@ namespace sg {
 namespace {
 
 constexpr int Columns = 9;
-
-// A whole single-precision value written with all its digits.
-std::string WholeDigits(float value) {
-    std::array<char, 64> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, 0);
-    if (ec != std::errc()) return "";
-    std::string text(buffer.data(), end);
-    return text == "-0" ? "0" : text;
-}
 
 // S = R(1) + ... + R(k), accumulated in the order that fixes its last bit in single precision.
 float PayoutSum(const SharedState& state, int k) {
@@ -123,7 +112,7 @@ std::optional<std::string> StakeText(float stake, RoundingMode mode, char decima
             whole = *raised;
         }
     }
-    return WholeDigits(whole);
+    return PlainText(whole == 0 ? 0.0f : whole);
 }
 
 std::optional<std::string> MissingOddsForComputation(int k,

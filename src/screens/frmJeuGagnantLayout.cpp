@@ -92,6 +92,8 @@ void frmJeuGagnant::BuildWidgets() {
     bold.setBold(true);
     QFont oddsFont = bold;
     oddsFont.setPointSize(14);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
 
     Label1[0] = MakeLabel(this, Indexed("Label1", 0), QString("Simple Gagnant %1").arg(SG_VERSION),
                           {6, 4, 200, 18});
@@ -115,6 +117,7 @@ void frmJeuGagnant::BuildWidgets() {
             Label1[i] =
                 MakeLabel(this, Indexed("Label1", i), ColumnCaptions[i], {x, 28, ColumnWidth, 16});
             Label1[i]->setAlignment(Qt::AlignCenter);
+            Label1[i]->setFont(small);
         }
         Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
         txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
@@ -191,13 +194,13 @@ void frmJeuGagnant::BuildWidgets() {
 
     Command1 = MakeButton(this, "Command1", "Cliquez pour calculer montant à jouer par cheval",
                           {312, 314, 324, 30});
-    Command1->setFont(bold);
     Command2 = MakeButton(this, "Command2", "Cliquez pour un exemple", {312, 348, 200, 24});
 
     // The target profit, the wanted profit and the ratio.
     Label6 = MakeLabel(this, "Label6", "Bénéfice recherché", {8, 410, 130, 20});
     Label6->setFont(bold);
     Label4 = MakeLabel(this, "Label4", "EUROS (FS, etc.)", {140, 410, 160, 20});
+    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label4->setFont(bold);
     Label3[0] = MakeLabel(this, Indexed("Label3", 0),
                           "Une valeur négative indique que les cotes ne permettent pas de jouer "
@@ -205,8 +208,6 @@ void frmJeuGagnant::BuildWidgets() {
                           "recherché/montant à jouer est de: ",
                           {8, 432, 292, 56});
     Label3[0]->setWordWrap(true);
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
     Label3[0]->setFont(small);
     lblRapport =
         MakeLabel(this, "lblRapport", "(cliquez sur le bouton ci-dessous ou sur \"Rafraîchir\")",

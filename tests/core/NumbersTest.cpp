@@ -1,3 +1,153 @@
 #include "app/Numbers.h"
+#include "app/OddsText.h"
+
 #include <gtest/gtest.h>
-TEST(Numbers, Placeholder) { EXPECT_EQ(sg::LeadingNumberOr0("9/2"), 9.0); }
+
+#include <cfloat>
+
+namespace sg {
+namespace {
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATextAndPassesOverBlanks) {
+    struct Case {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"9/2", 9},  {"4,5", 4},     {"aucun", 0},          {"", 0},
+        {"1 2", 12}, {"\t3\n4", 34}, {"  - 5", -5},         {"+7", 7},
+        {".5", 0.5}, {"1.2.3", 1.2}, {"-3.5e2x", -350},     {"1e", 1},
+        {"1e+", 1},  {"2E-1", 0.2},  {"12 abc", 12},        {"1e-400", 0},
+        {"-", 0},    {".", 0},       {"203,21 Euros", 203},
+    };
+    for (const auto& c : cases) {
+        auto value = LeadingNumber(c.text);
+        ASSERT_TRUE(value.has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
+    }
+}
+
+TEST(LeadingNumber, FailsBeyondTheRangeOfADouble) {
+    EXPECT_FALSE(LeadingNumber("1e400").has_value());
+    EXPECT_FALSE(LeadingNumber(std::string(400, '9')).has_value());
+    EXPECT_EQ(LeadingNumberOr0("-1e400"), 0.0);
+    EXPECT_DOUBLE_EQ(*LeadingNumber("1e39"), 1e39);
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbourAndOverflowFails) {
+    EXPECT_EQ(RoundHalfEvenInt32(22.5), 22);
+    EXPECT_EQ(RoundHalfEvenInt32(23.5), 24);
+    EXPECT_EQ(RoundHalfEvenInt32(-2.5), -2);
+    EXPECT_EQ(RoundHalfEvenInt16(32767.4), 32767);
+    EXPECT_FALSE(RoundHalfEvenInt16(32767.5).has_value());
+    EXPECT_FALSE(RoundHalfEvenInt32(3e9).has_value());
+    EXPECT_TRUE(ToSingle(3.4e38).has_value());
+    EXPECT_FALSE(ToSingle(3.5e38).has_value());
+    EXPECT_FALSE(ToSingle(1e39).has_value());
+    EXPECT_FALSE(Divide(1, 0).has_value());
+}
+
+TEST(AmountFormats, RoundToTwoDecimalsAwayFromZeroWithTheUsersSeparator) {
+    struct Case {
+        double value;
+        bool single;
+        AmountFormat format;
+        char separator;
+        const char* expected;
+    } cases[] = {
+        {20.4, true, AmountFormat::DotZeroZero, '.', "20.40"},
+        {20.4, true, AmountFormat::DotZeroZero, ',', "20,40"},
+        {0.5, false, AmountFormat::DotZeroZero, '.', ".50"},
+        {0, false, AmountFormat::DotZeroZero, '.', ".00"},
+        {-30, false, AmountFormat::DotZeroZero, '.', "-30.00"},
+        {0.506, false, AmountFormat::ZeroDotZeroZero, '.', "0.51"},
+        {0.506, false, AmountFormat::ZeroDotZeroZero, ',', "0,51"},
+        {19.125, true, AmountFormat::DotZeroZero, '.', "19.13"},
+        {-19.125, false, AmountFormat::DotZeroZero, '.', "-19.13"},
+        {999.995, false, AmountFormat::DotZeroZero, '.', "1000.00"},
+        {-0.001, false, AmountFormat::DotZeroZero, '.', ".00"},
+        {102.82000000000001, false, AmountFormat::DotZeroZero, '.', "102.82"},
+        {1e20, true, AmountFormat::DotZeroZero, '.', "100000000000000000000.00"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.single
+                               ? FormatAmount(static_cast<float>(c.value), c.format, c.separator)
+                               : FormatAmount(c.value, c.format, c.separator);
+        EXPECT_EQ(text, c.expected) << c.value;
+    }
+}
+
+TEST(GeneralText, WritesUpToSevenDigitsWithABlankForNonNegativeValues) {
+    struct Case {
+        float value;
+        const char* expected;
+    } cases[] = {
+        {0.5f, " .5"},
+        {15.0f, " 15"},
+        {12.5f, " 12.5"},
+        {-0.5f, "-.5"},
+        {1e20f, " 1E+20"},
+        {1.0f / 3.0f, " .3333333"},
+        {1234567.0f, " 1234567"},
+        {12345678.0f, " 1.234568E+07"},
+        {0.0f, " 0"},
+        {4.5f, " 4.5"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.expected) << c.value;
+    EXPECT_EQ(GeneralText(203.0), " 203");
+    EXPECT_EQ(ShortestText(203.21365f), "203.21365");
+    EXPECT_EQ(ShortestText(4.0f), "4");
+}
+
+TEST(ConvertOddsText, ReadsPlainNumbersAndFractions) {
+    struct Case {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"9/2", 4.5},
+        {"5/1", 5},
+        {"7/", 7},
+        {"3/-2", 0},
+        {"/4", 0},
+        {"4.5", 4.5},
+        {"9/0", 9},
+        {"", 0},
+        {"9/2/3", 4.5},
+        {"4,5", 4},
+        {"1/3", static_cast<float>(1.0 / 3.0)},
+    };
+    for (const auto& c : cases) {
+        auto value = ConvertOddsText(c.text);
+        ASSERT_TRUE(value.has_value()) << c.text;
+        EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
+    }
+    EXPECT_FALSE(ConvertOddsText("1e400").has_value());
+    EXPECT_FALSE(ConvertOddsText("1e39/1").has_value());
+    EXPECT_DOUBLE_EQ(*ConvertOddsText("1e39"), 1e39); // a double: the store into a single fails
+}
+
+TEST(OddsTextChanged, StoresTheOddsOnceWithTheOffsetAndPlacesThePicker) {
+    struct Case {
+        const char* text;
+        int offset;
+        std::optional<float> odds;
+        std::optional<int> picker;
+    } cases[] = {
+        {"5", 0, 5.0f, 5},      {"5", -1, 4.0f, 5},   {"9/2", 0, 4.5f, 9},
+        {"150", 0, 150.0f, {}}, {"", -1, -1.0f, {}},  {"9/-2", 0, 0.0f, 9},
+        {"1e39", 0, {}, {}},    {"0.4", 0, 0.4f, {}}, {"120.4", 0, 120.4f, 120},
+    };
+    for (const auto& c : cases) {
+        OddsBoxChange change = OddsTextChanged(c.text, c.offset);
+        EXPECT_FALSE(change.rewrite.has_value()) << c.text;
+        EXPECT_EQ(change.odds, c.odds) << c.text;
+        EXPECT_EQ(change.picker, c.picker) << c.text;
+    }
+    EXPECT_EQ(OddsTextChanged("4,", 0).rewrite, "4.");
+    EXPECT_EQ(OddsTextChanged("4,5,", 0).rewrite, "4.5,");
+    EXPECT_TRUE(IsPickerText("12"));
+    EXPECT_FALSE(IsPickerText("4,5"));
+    EXPECT_FALSE(IsPickerText("9/2"));
+}
+
+} // namespace
+} // namespace sg

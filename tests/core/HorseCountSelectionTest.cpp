@@ -1,0 +1,173 @@
+#include "calc/HorseCountSelection.h"
+#include "calc/TargetProfit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace sg {
+namespace {
+
+// A screen whose profit is a function of the target, as the real computation is.
+struct FakeScreen : HorseCountScreen {
+    SharedState& state;
+    std::function<float(float)> profitOf = [](float target) { return 4 * target; };
+    int computes = 0, previews = 0;
+    std::vector<std::string> messages;
+    std::vector<float> previewedTargets;
+    int shownColumns = 0;
+
+    explicit FakeScreen(SharedState& s) : state(s) {}
+    void ShowPlayedColumns(int k) override { shownColumns = k; }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void Compute() override {
+        ++computes;
+        state.ComputedProfit = profitOf(state.TargetProfit);
+        if (ReactToProfitText(std::to_string(state.ComputedProfit)).lowProfit)
+            state.LowProfitFlag = 1;
+    }
+    void Preview() override {
+        ++previews;
+        previewedTargets.push_back(state.TargetProfit);
+        state.ComputedProfit = profitOf(state.TargetProfit);
+    }
+};
+
+HorseCountChoice Choice(int k, const std::string& wanted) {
+    HorseCountChoice choice{k, {}, wanted};
+    for (int i = 1; i <= 9; ++i) choice.oddsTexts[i] = "5";
+    return choice;
+}
+
+TEST(HorseCountSelection, MissingOddsStopTheRunWithTheMessageOfTheCount) {
+    struct Case {
+        int k;
+        std::vector<int> empty;
+        const char* message;
+    } cases[] = {
+        {1, {1}, "Veuillez inscrire la cote du 1er cheval"},
+        {2, {2}, "Veuillez inscrire toutes les cotes"},
+        {3, {3}, "Vous devez d'abord mentionnner les cotes des 3 chevaux!"},
+        {5, {2, 4}, "Vous devez d'abord mentionnner les cotes des 5 chevaux!"},
+        {9, {9}, "Vous devez d'abord mentionnner les cotes des 9 chevaux!"},
+    };
+    for (const auto& c : cases) {
+        SharedState state;
+        FakeScreen screen(state);
+        HorseCountChoice choice = Choice(c.k, "Montant?");
+        for (int i : c.empty) choice.oddsTexts[i] = "";
+        SelectHorseCount(state, screen, choice);
+        EXPECT_EQ(screen.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(state.PlayedHorseCount, c.k);
+        EXPECT_EQ(screen.shownColumns, c.k);
+        EXPECT_EQ(screen.computes, 0);
+    }
+    // While the example fills the screen, four horses go on without odds.
+    SharedState state;
+    state.ExampleLoadingMarker = "nao";
+    FakeScreen screen(state);
+    HorseCountChoice choice = Choice(4, "");
+    choice.oddsTexts[3] = "";
+    SelectHorseCount(state, screen, choice);
+    EXPECT_TRUE(screen.messages.empty());
+    EXPECT_EQ(screen.computes, 2);
+}
+
+TEST(HorseCountSelection, EverySecondRunRunsOnceMore) {
+    SharedState state;
+    FakeScreen screen(state);
+    SelectHorseCount(state, screen, Choice(3, "Montant?"));
+    EXPECT_EQ(screen.computes, 2);
+    EXPECT_EQ(state.TargetProfit, 10);
+    SelectHorseCount(state, screen, Choice(3, "Montant?"));
+    EXPECT_EQ(screen.computes, 6);
+    EXPECT_EQ(state.HorseCountClickCounter, 3);
+
+    state.HorseCountClickCounter = 32767; // the counter stops there: no more second runs
+    SelectHorseCount(state, screen, Choice(3, "Montant?"));
+    EXPECT_EQ(screen.computes, 8);
+}
+
+TEST(HorseCountSelection, AWantedProfitOfTenOrLessOnlyAddsAThirdComputation) {
+    SharedState state;
+    FakeScreen screen(state); // profit 40 for the target 10
+    SelectHorseCount(state, screen, Choice(2, "8"));
+    EXPECT_EQ(screen.previews, 0);
+    EXPECT_EQ(screen.computes, 3);
+}
+
+TEST(HorseCountSelection, TheSearchNarrowsTheTargetInSixPhases) {
+    SharedState state;
+    state.TargetProfit = 50;
+    state.ComputedProfit = 200;
+    FakeScreen screen(state);
+    SelectHorseCount(state, screen, Choice(2, "50"));
+    ASSERT_FALSE(screen.previewedTargets.empty());
+    // Phase 1 takes a fifth off while the profit stays above 150.
+    EXPECT_FLOAT_EQ(screen.previewedTargets[0], 40);
+    EXPECT_FLOAT_EQ(screen.previewedTargets[1], 32);
+    float profit = screen.profitOf(state.TargetProfit);
+    EXPECT_GE(profit, 47 - 3);
+    EXPECT_LE(profit, 53);
+    EXPECT_TRUE(screen.messages.empty());
+}
+
+TEST(HorseCountSelection, ALowProfitFoundByTheSearchEndsTheRun) {
+    SharedState state;
+    state.ComputedProfit = 1.5; // below 2: one computation ends the handler
+    FakeScreen screen(state);
+    SelectHorseCount(state, screen, Choice(2, "500"));
+    EXPECT_EQ(screen.computes, 1);
+    EXPECT_EQ(screen.previews, 0);
+
+    SharedState flagged;
+    flagged.ComputedProfit = 400;
+    flagged.LowProfitFlag = 1;
+    FakeScreen flaggedScreen(flagged);
+    SelectHorseCount(flagged, flaggedScreen, Choice(2, "50"));
+    EXPECT_EQ(flaggedScreen.previews, 1);
+    EXPECT_EQ(flaggedScreen.computes, 0);
+    EXPECT_EQ(flagged.LowProfitFlag, 0);
+}
+
+TEST(HorseCountSelection, ASearchThatCannotMoveTheProfitStillEnds) {
+    struct Case {
+        const char* wanted;
+        float target;
+    } cases[] = {{"1e300", 10}, {"1e300", 3e38f}, {"11", 10}};
+    for (const auto& c : cases) {
+        SharedState state;
+        state.TargetProfit = c.target;
+        state.ComputedProfit = 500;
+        FakeScreen screen(state);
+        screen.profitOf = [](float) { return 500.0f; }; // odds that fail to compute
+        SelectHorseCount(state, screen, Choice(2, c.wanted));
+        EXPECT_LE(screen.previews, 6 * MaxSearchSteps) << c.wanted;
+        EXPECT_GE(screen.computes, 2) << c.wanted;
+    }
+}
+
+TEST(TargetProfit, TheShownProfitDrivesTheWarningAndTheWantedProfit) {
+    struct Case {
+        const char* text;
+        bool low, warning;
+        const char* wanted;
+    } cases[] = {
+        {"-30,00 Euros", true, true, "-30"}, {"40,00 Euros", false, false, " 40"},
+        {".00 Euros", true, false, " 0"},    {"0,75 Euros", true, false, " 0"},
+        {"1,50 Euros", false, false, " 1"},  {"203.21 Euros", false, false, " 203"},
+        {"-30.50 Euros", true, true, "-31"}, {"EUROS (FS, etc.)", true, false, " 0"},
+    };
+    for (const auto& c : cases) {
+        ProfitReaction reaction = ReactToProfitText(c.text);
+        EXPECT_EQ(reaction.lowProfit, c.low) << c.text;
+        EXPECT_EQ(reaction.showWarning, c.warning) << c.text;
+        EXPECT_EQ(WantedProfitFromProfitText(c.text), c.wanted) << c.text;
+    }
+    EXPECT_FALSE(ShowsPositiveProfit(".00 Euros"));
+    EXPECT_TRUE(ShowsPositiveProfit("0.5 Euros"));
+}
+
+} // namespace
+} // namespace sg

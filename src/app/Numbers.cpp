@@ -212,10 +212,14 @@ std::optional<double> Divide(double a, double b) {
 }
 
 std::string PlainText(float value) {
-    return (value < 0 ? "-" : "") + ShortestFixed(std::fabs(value));
+    std::string text = ShortestFixed(std::fabs(value));
+    if (value < 0) text.insert(0, 1, '-');
+    return text;
 }
 std::string PlainText(double value) {
-    return (value < 0 ? "-" : "") + ShortestFixed(std::fabs(value));
+    std::string text = ShortestFixed(std::fabs(value));
+    if (value < 0) text.insert(0, 1, '-');
+    return text;
 }
 
 std::string GeneralText(float value) {

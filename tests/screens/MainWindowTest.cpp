@@ -1,0 +1,103 @@
+#include "ScreenFixture.h"
+
+#include "screens/Controls.h"
+#include "screens/SingleInstance.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+
+namespace sg {
+namespace {
+
+TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
+    QTest::keyClicks(main.txtCote[1], "4,");
+    EXPECT_EQ(main.txtCote[1]->text(), "4.");
+    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    QTest::keyClicks(main.txtCote[1], "5");
+    EXPECT_EQ(state.OddsTable[1], 4.5f);
+    EXPECT_FALSE(main.HScroll2[1]->isVisibleTo(&main));
+}
+
+TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesNot) {
+    main.txtCote[1]->setText("4");
+    main.txtCote[2]->setText("3");
+    main.Option1[1]->setChecked(true);
+    EXPECT_EQ(state.HorseCountClickCounter, 1);
+    EXPECT_EQ(state.PlayedHorseCount, 2);
+    main.Option1[1]->setChecked(true);
+    QTest::mouseClick(main.Option1[1], Qt::LeftButton);
+    EXPECT_EQ(state.HorseCountClickCounter, 1);
+    QTest::mouseClick(main.Option1[10], Qt::LeftButton);
+    EXPECT_EQ(state.HorseCountClickCounter, 3);  // the second selection runs twice
+}
+
+TEST_F(ScreenTest, ThePickerRefusesOddsBeyondItsRangeInsteadOfClamping) {
+    main.txtCote[1]->setText("5");
+    main.txtCote[1]->setText("150");
+    EXPECT_EQ(main.HScroll2[1]->value(), 5);
+    EXPECT_EQ(state.OddsTable[1], 150.0f);
+    EXPECT_FALSE(SetScrollValue(main.HScroll1, 0));
+    EXPECT_EQ(main.HScroll1->value(), 1);
+}
+
+TEST_F(ScreenTest, TheOffsetIsAppliedOncePerChange) {
+    state.OddsOffset = -1;
+    main.txtCote[1]->setText("05");  // the picker rewrites it as 5: still one offset
+    EXPECT_EQ(main.txtCote[1]->text(), "5");
+    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    main.txtCote[1]->setText("5");  // the same text again is no change
+    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    main.txtCote[1]->setText("15e-1");  // 1.5 read, picker 2 writes "2"
+    EXPECT_EQ(main.txtCote[1]->text(), "2");
+    EXPECT_EQ(state.OddsTable[1], 1.0f);
+}
+
+TEST_F(ScreenTest, WritingTheProfitRunsItsChangeRule) {
+    main.SetLabel4("-3.00 Euros");
+    EXPECT_TRUE(main.lblDansleRouge->isVisibleTo(&main));
+    EXPECT_EQ(state.LowProfitFlag, 1);
+    main.SetLabel4("40.00 Euros");
+    EXPECT_FALSE(main.lblDansleRouge->isVisibleTo(&main));
+    EXPECT_EQ(state.LowProfitFlag, 1);
+}
+
+TEST_F(ScreenTest, TheWindowIs9600TwipsWideAndTheHelpOpensOnAClick) {
+    EXPECT_EQ(Twips(main.width()), 9600);
+    QTest::mouseClick(main.Image1, Qt::LeftButton);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "help: VARLO.HLP");
+}
+
+TEST_F(ScreenTest, AnsweringNoToTheCloseQuestionKeepsTheWindow) {
+    main.txtCote[3]->setText("7");
+    prompter.queueAnswer("no");
+    EXPECT_FALSE(main.close());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.txtCote[3]->text(), "7");
+    EXPECT_FALSE(prompter.ended());
+    prompter.queueAnswer("yes");
+    EXPECT_TRUE(main.close());
+    EXPECT_TRUE(prompter.ended());
+}
+
+TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
+    QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    SingleInstance first(key);
+    EXPECT_FALSE(first.otherIsRunning());
+    first.listen();
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+
+    SingleInstance second(key);
+    ASSERT_TRUE(second.otherIsRunning());
+    second.activateOther();
+    EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+}
+
+} // namespace
+} // namespace sg

@@ -13,6 +13,7 @@ class QWidget;
 namespace sg {
 
 class frmJeuGagnant;
+class frmOptions;
 
 class Screens {
   public:
@@ -22,6 +23,7 @@ class Screens {
     Screens& operator=(const Screens&) = delete;
 
     frmJeuGagnant& main();
+    frmOptions& options(); // created on first use, then only hidden and shown
 
     // A window by its name; a secondary window is created (not shown) when asked to.
     QWidget* window(const std::string& name, bool create = true);
@@ -32,6 +34,7 @@ class Screens {
 
   private:
     std::unique_ptr<frmJeuGagnant> main_;
+    std::unique_ptr<frmOptions> options_;
 };
 
 } // namespace sg

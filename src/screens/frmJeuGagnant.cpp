@@ -2,10 +2,12 @@
 
 #include "app/Numbers.h"
 #include "app/OddsText.h"
+#include "app/RunnerRows.h"
 #include "calc/HorseCountSelection.h"
 #include "calc/TargetProfit.h"
 #include "screens/Controls.h"
 #include "screens/Screens.h"
+#include "screens/frmOptions.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -70,6 +72,11 @@ void frmJeuGagnant::ConnectHandlers() {
     connect(cmdRafraichir, &QPushButton::clicked, this, [this] { cmdRafraichir_Click(); });
     connect(cmdAlademande, &QPushButton::clicked, this, [this] { cmdAlademande_Click(); });
     connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
+    connect(cmdVoirTous, &QPushButton::clicked, this, [this] { cmdVoirTous_Click(); });
+    connect(cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
+    for (int i = 1; i <= 9; ++i)
+        connect(cmdSupprimer[i], &QPushButton::clicked, this, [this, i] { cmdSupprimer_Click(i); });
+    txtNbrepartants->installEventFilter(this);
 }
 
 bool frmJeuGagnant::eventFilter(QObject* watched, QEvent* event) {
@@ -79,7 +86,9 @@ bool frmJeuGagnant::eventFilter(QObject* watched, QEvent* event) {
             if (type == QEvent::MouseMove || type == QEvent::Enter) txtCote_MouseMove(i);
             if (type == QEvent::FocusOut) txtCote_LostFocus(i);
         }
+        if (watched == Combo1[i] && type == QEvent::FocusIn) Combo1_GotFocus(i);
     }
+    if (watched == txtNbrepartants && type == QEvent::FocusOut) txtNbrepartants_LostFocus();
     for (int i = 0; i <= 9; ++i) {
         if (watched == HScroll2[i] && type == QEvent::FocusIn) HScroll2_GotFocus(i);
     }
@@ -96,16 +105,19 @@ void frmJeuGagnant::Form_Load() {
     state.OddsKind = "PMH";
     state.TargetProfit = 10.0f;
     state.OddsOffset = 0;
-    FillPmuLists(RoundHalfEvenInt16(LeadingNumberOr0(S(txtNbrepartants->text()))).value_or(0));
+    FillPmuLists(RunnerCountShown());
     for (QComboBox* list : Combo1) list->setEditText("1");
     state.PlayedHorseCount = 9;
     state.OddsTable.fill(0.0f);
 }
 
+int frmJeuGagnant::RunnerCountShown() const {
+    return RunnerCountOf(S(txtNbrepartants->text())).value_or(0);
+}
+
 void frmJeuGagnant::FillPmuLists(int count) {
     QStringList items;
-    items.reserve(count > 0 ? count : 0);
-    for (int j = 1; j <= count; ++j) items << QString(" %1").arg(j);
+    for (const std::string& item : PmuNumberItems(count)) items << Q(item);
     // The lists share one model; their own texts must survive the new items.
     std::array<QString, 23> texts;
     for (int i = 0; i <= 22; ++i) texts[i] = Combo1[i]->currentText();
@@ -271,18 +283,30 @@ void frmJeuGagnant::cmdAlademande_Click() {
     WriteStakeTexts(texts, false);
 }
 
-void frmJeuGagnant::txtCote_Change(int index) {
+// Converts the box's text, or corrects a trailing comma first: that write is a change of its
+// own, which stores the odds.
+void frmJeuGagnant::StoreOdds(int index) {
     QLineEdit* box = txtCote[index];
     SharedState& state = screens_.state;
     OddsBoxChange change = OddsTextChanged(S(box->text()), state.OddsOffset);
     if (change.rewrite) {
-        box->setText(Q(*change.rewrite)); // its own change stores the corrected odds
+        box->setText(Q(*change.rewrite));
         return;
     }
     if (index < 1 || index > 9) return; // the runner rows beyond the bet store nothing
     if (change.odds) state.OddsTable[index] = *change.odds;
+    // Stored before the picker moves: a picker that rewrites the text stores its own value.
     if (change.picker) SetScrollValue(HScroll2[index], *change.picker);
-    HScroll2[index]->setVisible(IsPickerText(S(box->text())));
+}
+
+void frmJeuGagnant::txtCote_Change(int index) {
+    StoreOdds(index);
+    if (index >= 1 && index <= 9)
+        HScroll2[index]->setVisible(IsPickerText(S(txtCote[index]->text())));
+}
+
+void frmJeuGagnant::ReconvertAllOdds() {
+    for (int i = 1; i <= 22; ++i) StoreOdds(i);
 }
 
 void frmJeuGagnant::txtCote_LostFocus(int index) {
@@ -320,6 +344,66 @@ void frmJeuGagnant::Command2_Click() {
     for (int i = 1; i <= 4; ++i) Combo1[i]->setEditText(numbers[i - 1]);
     Command1_Click();
     state.ExampleLoadingMarker.clear();
+}
+
+} // namespace sg
+
+namespace sg {
+
+void frmJeuGagnant::txtNbrepartants_LostFocus() {
+    FillPmuLists(RunnerCountShown());
+    double raceRunners = screens_.state.RaceRecord.FieldNumber(RaceField::RunnerCount).value_or(0);
+    auto rows = RowsEnabledForRunnerCount(raceRunners);
+    for (int i = 1; i <= 22; ++i) {
+        if (!rows[i]) continue;
+        txtCote[i]->setEnabled(*rows[i]);
+        Combo1[i]->setEnabled(*rows[i]);
+    }
+}
+
+void frmJeuGagnant::Combo1_GotFocus(int) {
+    setWindowTitle("Choisissez ici le numéro PMU du cheval");
+}
+
+void frmJeuGagnant::cmdSupprimer_Click(int index) {
+    int n = RunnerCountShown();
+    if (n == 0) {
+        screens_.prompter.message("Veuillez d'abord inscrire le nombre de partants, SVP.");
+        return;
+    }
+    RowTexts odds, numbers;
+    for (int i = 1; i <= 22; ++i) {
+        odds[i] = S(txtCote[i]->text());
+        numbers[i] = S(Combo1[i]->currentText());
+    }
+    DeleteRunnerRow(odds, numbers, index, n);
+    for (int i = 1; i <= 22; ++i) {
+        txtCote[i]->setText(Q(odds[i]));
+        if (Combo1[i]->currentText() != Q(numbers[i])) Combo1[i]->setEditText(Q(numbers[i]));
+    }
+}
+
+void frmJeuGagnant::cmdVoirTous_Click() {
+    bool widen = cmdVoirTous->text() == "Voir tous";
+    cmdVoirTous->setText(widen ? "Réduire" : "Voir tous");
+    setFixedWidth(Pixels(widen ? 10845 : 9600));
+    auto n = RunnerCountOf(S(txtNbrepartants->text()));
+    if (!n) return; // a count beyond reason leaves the rows as they are
+    for (int i = 10; i <= 22; ++i) {
+        txtCote[i]->setVisible(i <= *n);
+        Combo1[i]->setVisible(i <= *n);
+    }
+}
+
+void frmJeuGagnant::cmdOptions_Click() {
+    frmOptions& options = screens_.options();
+    if (!options.isVisible() && !optionsPlaced_) {
+        options.move(frameGeometry().right() + 8, y()); // beside the main window, first time
+        optionsPlaced_ = true;
+    }
+    options.show();
+    options.raise();
+    options.activateWindow();
 }
 
 } // namespace sg

@@ -53,6 +53,14 @@ class frmJeuGagnant : public QWidget {
     void Command3_Click();
     void Command5_Click();
     void Image1_Click();
+    void txtNbrepartants_LostFocus();
+    void Combo1_GotFocus(int index);
+    void cmdSupprimer_Click(int index);
+    void cmdVoirTous_Click();
+    void cmdOptions_Click();
+
+    // Every odds box converted again, as after a change of the odds convention.
+    void ReconvertAllOdds();
 
     // The profit label has no change signal: every write goes through here.
     void SetLabel4(const std::string& text);
@@ -64,6 +72,8 @@ class frmJeuGagnant : public QWidget {
     std::array<QLineEdit*, 23> txtCote{};
     std::array<QComboBox*, 23> Combo1{};
     std::array<QScrollBar*, 10> HScroll2{};
+    std::array<ShapeBox*, 23> Shape1{};
+    std::array<QPushButton*, 10> cmdSupprimer{};
     std::array<QLabel*, 10> Label1{};
     std::array<QLabel*, 10> Label2{};
     std::array<QRadioButton*, 11> Option1{}; // indices 0..7 and 10
@@ -73,6 +83,8 @@ class frmJeuGagnant : public QWidget {
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* LabelPMU = nullptr;
     QLabel* Label19 = nullptr;
     QLabel* lblDansleRouge = nullptr;
     QLabel* lblRapport = nullptr;
@@ -88,6 +100,8 @@ class frmJeuGagnant : public QWidget {
     QPushButton* cmdAccepter = nullptr;
     QPushButton* cmdRafraichir = nullptr;
     QPushButton* cmdAlademande = nullptr;
+    QPushButton* cmdVoirTous = nullptr;
+    QPushButton* cmdOptions = nullptr;
     PictureBox* Image1 = nullptr;
 
   protected:
@@ -105,9 +119,12 @@ class frmJeuGagnant : public QWidget {
     StakeTexts ReadStakeTexts() const;
     void WriteStakeTexts(const StakeTexts& texts, bool withProfit);
     void ShowPlayedColumns(int k);
+    void StoreOdds(int index);
+    int RunnerCountShown() const;
 
     Screens& screens_;
-    QStringListModel* pmuNumbers_ = nullptr; // one item list shared by every PMU number list
+    QStringListModel* pmuNumbers_ = nullptr;
+    bool optionsPlaced_ = false; // one item list shared by every PMU number list
 };
 
 } // namespace sg

@@ -1,6 +1,7 @@
 // Where the elements of the main window stand. Positions are in pixels at 15 twips each,
 // for a window of 9600 twips (640 pixels) wide.
 #include "calc/HorseCountSelection.h"
+#include "ledger/PlaceColours.h"
 #include "screens/Controls.h"
 #include "screens/frmJeuGagnant.h"
 
@@ -105,10 +106,9 @@ void frmJeuGagnant::BuildWidgets() {
     Command5 = MakeButton(this, "Command5", "Autres logiciels", {490, 3, 116, 22});
 
     // The odds row: one column per horse, PMU number list above the odds box, picker below.
-    auto* labelPmu = MakeLabel(this, "LabelPMU", "Nº PMU", {4, 48, 58, 18});
+    LabelPMU = MakeLabel(this, "LabelPMU", "Nº PMU", {4, 48, 58, 18});
     Label7 = MakeLabel(this, "Label7", "COTES >", {4, 84, 58, 18});
     Label7->setFont(bold);
-    (void)labelPmu;
     pmuNumbers_ = new QStringListModel(this);
     for (int i = 0; i <= 9; ++i) {
         int x = ColumnLeft + (i - 1) * ColumnStep;
@@ -128,12 +128,16 @@ void frmJeuGagnant::BuildWidgets() {
         HScroll2[i]->setRange(1, 120);
         HScroll2[i]->setSingleStep(1);
         HScroll2[i]->setPageStep(1);
+        Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x + 4, 70, ColumnWidth - 8, 5});
+        cmdSupprimer[i] =
+            MakeButton(this, Indexed("cmdSupprimer", i), "Supprimer", {x, 128, ColumnWidth, 20});
+        cmdSupprimer[i]->setFont(small);
         Label2[i] = MakeLabel(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
         Label2[i]->setFont(bold);
         Label2[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (tmpl) {
-            for (QWidget* w :
-                 std::initializer_list<QWidget*>{Combo1[0], txtCote[0], HScroll2[0], Label2[0]})
+            for (QWidget* w : std::initializer_list<QWidget*>{
+                     Combo1[0], txtCote[0], HScroll2[0], Label2[0], Shape1[0], cmdSupprimer[0]})
                 w->hide();
             continue;
         }
@@ -147,6 +151,8 @@ void frmJeuGagnant::BuildWidgets() {
             txtCote[i] =
                 Make<QLineEdit>(this, Indexed("txtCote", i), {Pixels(9600) + 6, y, 36, 22});
             txtCote[i]->setAlignment(Qt::AlignCenter);
+            Shape1[i] =
+                Make<ShapeBox>(this, Indexed("Shape1", i), {Pixels(9600) + 6, y + 22, 36, 3});
         }
         Combo1[i]->setEditable(true);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
@@ -229,10 +235,18 @@ void frmJeuGagnant::BuildWidgets() {
     txtArrondir->setText("1.5");
     Command3 = MakeButton(this, "Command3", "Fermer", {570, 518, 66, 24});
 
-    // The runner count.
-    MakeLabel(this, "Label8", "Nombre de partants", {8, 520, 130, 20});
+    // The runner count, all the rows, and the options.
+    Label8 = MakeLabel(this, "Label8", "Nombre de partants", {8, 520, 130, 20});
     txtNbrepartants = Make<QLineEdit>(this, "txtNbrepartants", {140, 518, 40, 24});
     txtNbrepartants->setText("18");
+    cmdVoirTous = MakeButton(this, "cmdVoirTous", "Voir tous", {186, 518, 114, 24});
+    cmdOptions = MakeButton(this, "cmdOptions", "Options avancées", {312, 518, 150, 24});
+
+    // The place colours of the first five rows until the first arrival is shown.
+    for (int i = 1; i <= 5; ++i) {
+        const Rgb& c = PlaceColours[i];
+        SetBackColor(Shape1[i], QColor(c.red, c.green, c.blue));
+    }
 }
 
 } // namespace sg

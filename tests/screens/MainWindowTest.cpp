@@ -34,7 +34,7 @@ TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesN
     QTest::mouseClick(main.Option1[1], Qt::LeftButton);
     EXPECT_EQ(state.HorseCountClickCounter, 1);
     QTest::mouseClick(main.Option1[10], Qt::LeftButton);
-    EXPECT_EQ(state.HorseCountClickCounter, 3);  // the second selection runs twice
+    EXPECT_EQ(state.HorseCountClickCounter, 3); // the second selection runs twice
 }
 
 TEST_F(ScreenTest, ThePickerRefusesOddsBeyondItsRangeInsteadOfClamping) {
@@ -48,12 +48,12 @@ TEST_F(ScreenTest, ThePickerRefusesOddsBeyondItsRangeInsteadOfClamping) {
 
 TEST_F(ScreenTest, TheOffsetIsAppliedOncePerChange) {
     state.OddsOffset = -1;
-    main.txtCote[1]->setText("05");  // the picker rewrites it as 5: still one offset
+    main.txtCote[1]->setText("05"); // the picker rewrites it as 5: still one offset
     EXPECT_EQ(main.txtCote[1]->text(), "5");
     EXPECT_EQ(state.OddsTable[1], 4.0f);
-    main.txtCote[1]->setText("5");  // the same text again is no change
+    main.txtCote[1]->setText("5"); // the same text again is no change
     EXPECT_EQ(state.OddsTable[1], 4.0f);
-    main.txtCote[1]->setText("15e-1");  // 1.5 read, picker 2 writes "2"
+    main.txtCote[1]->setText("15e-1"); // 1.5 read, picker 2 writes "2"
     EXPECT_EQ(main.txtCote[1]->text(), "2");
     EXPECT_EQ(state.OddsTable[1], 1.0f);
 }

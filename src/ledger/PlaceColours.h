@@ -1,0 +1,17 @@
+// The colours of the five places of an arrival, as red, green, blue.
+#pragma once
+
+#include <array>
+
+namespace sg {
+
+struct Rgb {
+    int red, green, blue;
+};
+
+inline constexpr Rgb NoPlaceColour{255, 255, 255};
+// Index 1 to 5: yellow, green, cyan, orange, brown (index 0: no place, white).
+inline constexpr std::array<Rgb, 6> PlaceColours{
+    {NoPlaceColour, {255, 255, 0}, {0, 255, 0}, {0, 255, 255}, {255, 128, 0}, {128, 64, 0}}};
+
+} // namespace sg

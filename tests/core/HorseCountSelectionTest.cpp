@@ -36,7 +36,7 @@ struct FakeScreen : HorseCountScreen {
 
 HorseCountChoice Choice(int k, const std::string& wanted) {
     HorseCountChoice choice{k, {}, wanted};
-    for (int i = 1; i <= 9; ++i) choice.oddsTexts[i] = "5";
+    choice.oddsTexts.fill(std::string(1, '5'));
     return choice;
 }
 

@@ -5,6 +5,13 @@
 namespace sg {
 namespace {
 
+std::string Number(int row) { return row ? std::to_string(row) : std::string(); }
+std::string Tag(int row) {
+    std::string tag = Number(row);
+    if (row) tag.insert(tag.begin(), '#');
+    return tag;
+}
+
 TEST(RunnerRows, TheCountBoxReadsAsAWholeNumber) {
     EXPECT_EQ(RunnerCountOf("18"), 18);
     EXPECT_EQ(RunnerCountOf("22 ?"), 22);
@@ -31,17 +38,18 @@ TEST(RunnerRows, DeletingARowMovesTheRowsBelowUpAndEmptiesRowN) {
     for (const auto& c : cases) {
         RowTexts odds, numbers;
         for (int i = 1; i <= RunnerRows; ++i) {
-            odds[i] = std::to_string(i);
-            numbers[i] = "#" + std::to_string(i);
+            odds[i] = Number(i);
+            numbers[i] = Tag(i);
         }
         DeleteRunnerRow(odds, numbers, c.index, c.n);
         for (int i = 1; i <= 12; ++i) {
             int from = c.oddsAfter[i - 1];
-            EXPECT_EQ(odds[i], from ? std::to_string(from) : "")
-                << c.index << "/" << c.n << " row " << i;
-            EXPECT_EQ(numbers[i], from ? "#" + std::to_string(from) : "");
+            EXPECT_EQ(odds[i], Number(from)) << c.index << "/" << c.n << " row " << i;
+            EXPECT_EQ(numbers[i], Tag(from));
         }
-        if (c.n == 40) EXPECT_EQ(odds[22], "22"); // nothing beyond row 22 moves into it
+        if (c.n == 40) {
+            EXPECT_EQ(odds[22], "22"); // nothing beyond row 22 moves into it
+        }
     }
 }
 

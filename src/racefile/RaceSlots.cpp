@@ -1,0 +1,31 @@
+#include "racefile/RaceSlots.h"
+
+namespace sg {
+
+RaceSlot RunnerCountSlot() {
+    return {RaceField::RunnerCount, 1, LayoutOf(RaceField::RunnerCount).width};
+}
+
+std::optional<RaceSlot> PayoutSlot(int index) {
+    if (index < 0 || index >= PayoutSlotCount) return std::nullopt;
+    return RaceSlot{RaceField::Payouts, 10 * index + 1, 10};
+}
+
+std::optional<RaceSlot> ArrivalSlot(int index) {
+    if (index < 1 || index > ArrivalSlotCount) return std::nullopt;
+    return RaceSlot{RaceField::ArrivalOrder, 2 * index, 2};
+}
+
+std::optional<RaceSlot> OddsSlot(RaceField oddsField, int horse) {
+    if (oddsField != RaceField::OddsPMU && oddsField != RaceField::OddsPMH) return std::nullopt;
+    if (horse < 1 || horse > OddsHorseCount) return std::nullopt;
+    return RaceSlot{oddsField, 5 * horse, 5};
+}
+
+std::optional<RaceField> OddsFieldOfKind(std::string_view kind) {
+    if (kind == "PMH") return RaceField::OddsPMH;
+    if (kind == "PMU") return RaceField::OddsPMU;
+    return std::nullopt;
+}
+
+} // namespace sg

@@ -1,0 +1,244 @@
+#include "racefile/RaceFile.h"
+
+#include "app/Numbers.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace sg {
+
+namespace {
+
+RaceFileError ErrorOf(RaceFileFailure failure, int systemError = 0) {
+    return RaceFileError{failure, systemError};
+}
+
+RaceFileFailure OpenFailureOf(int systemError) {
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+        return RaceFileFailure::NotFound;
+    case EROFS:
+        return RaceFileFailure::ReadOnly;
+    default:
+        return RaceFileFailure::CannotOpen;
+    }
+}
+
+RaceFileFailure WriteFailureOf(int systemError) {
+    switch (systemError) {
+    case ENOSPC:
+    case EDQUOT:
+        return RaceFileFailure::MediumFull;
+    case EFBIG:
+        return RaceFileFailure::FileTooLarge;
+    case EROFS:
+    case EBADF:
+    case EPERM:
+    case EACCES:
+        return RaceFileFailure::ReadOnly;
+    default:
+        return RaceFileFailure::WriteFailed;
+    }
+}
+
+std::optional<RaceFileError> CheckRace(int race) {
+    if (race < FirstRace || race > LastRace) return ErrorOf(RaceFileFailure::RaceOutOfRange);
+    return std::nullopt;
+}
+
+off_t OffsetOf(int race) {
+    return static_cast<off_t>(race - 1) * static_cast<off_t>(RaceRecordSize);
+}
+
+// The current length of the open file; fails when the file has been unlinked, since whatever
+// is written to it then would vanish on closing.
+std::optional<RaceFileError> CurrentLength(int descriptor, off_t& length) {
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
+    if (status.st_nlink == 0) return ErrorOf(RaceFileFailure::FileRemoved);
+    length = status.st_size;
+    return std::nullopt;
+}
+
+// Reads up to count bytes at offset, stopping only at the end of the file. Returns the bytes
+// read, or -1 with errno set.
+ssize_t ReadAt(int descriptor, std::uint8_t* into, std::size_t count, off_t offset) {
+    std::size_t done = 0;
+    while (done < count) {
+        ssize_t got = pread(descriptor, into + done, count - done, offset + done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return -1;
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+// Writes count bytes at offset; normally a single pwrite. Returns the bytes written, and in
+// systemError the errno that stopped it short (0 when the system just wrote nothing more).
+std::size_t WriteAt(int descriptor, const std::uint8_t* from, std::size_t count, off_t offset,
+                    int& systemError) {
+    std::size_t done = 0;
+    systemError = 0;
+    while (done < count) {
+        ssize_t put = pwrite(descriptor, from + done, count - done, offset + done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) {
+            systemError = errno;
+            break;
+        }
+        if (put == 0) break;
+        done += static_cast<std::size_t>(put);
+    }
+    return done;
+}
+
+int FlushData(int descriptor) {
+    int result;
+    do {
+        result = fdatasync(descriptor);
+    } while (result != 0 && errno == EINTR);
+    return result == 0 ? 0 : errno;
+}
+
+} // namespace
+
+RaceFile::~RaceFile() {
+    if (descriptor_ >= 0) close(descriptor_);
+}
+
+RaceFile::RaceFile(RaceFile&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), access_(other.access_),
+      path_(std::move(other.path_)) {}
+
+RaceFile& RaceFile::operator=(RaceFile&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) close(descriptor_);
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        access_ = other.access_;
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+RaceFileStatus RaceFile::Open(const std::string& path, RaceFileAccess access) {
+    // The previous file goes even when the new one fails to open, so that no later read or
+    // write lands in a file the user has left.
+    (void)Close();
+    int flags = O_CLOEXEC;
+    if (access == RaceFileAccess::ReadOnly) {
+        flags |= O_RDONLY;
+    } else {
+        flags |= O_RDWR;
+        if (access == RaceFileAccess::ReadWriteCreate) flags |= O_CREAT;
+    }
+    int descriptor;
+    do {
+        descriptor = open(path.c_str(), flags, 0666);
+    } while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) {
+        int error = errno;
+        return ErrorOf(OpenFailureOf(error), error);
+    }
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        int error = S_ISDIR(status.st_mode) ? EISDIR : errno;
+        close(descriptor);
+        return ErrorOf(RaceFileFailure::CannotOpen, error);
+    }
+    descriptor_ = descriptor;
+    access_ = access;
+    path_ = path;
+    return RaceFileSuccess();
+}
+
+RaceFileStatus RaceFile::Close() {
+    if (descriptor_ < 0) return RaceFileSuccess();
+    int result = close(std::exchange(descriptor_, -1));
+    int error = errno;
+    path_.clear();
+    // After EINTR the descriptor is gone on this system; every write was already flushed.
+    if (result != 0 && error != EINTR) return ErrorOf(RaceFileFailure::WriteFailed, error);
+    return RaceFileSuccess();
+}
+
+RaceFileResult<std::int32_t> RaceFile::RaceCount() const {
+    if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
+    off_t length = 0;
+    if (auto error = CurrentLength(descriptor_, length)) return *error;
+    auto count = RoundHalfEvenInt32(static_cast<double>(length) / RaceRecordSize);
+    if (!count) return ErrorOf(RaceFileFailure::FileTooLarge);
+    return *count;
+}
+
+RaceFileResult<RaceRecord> RaceFile::Read(int race) const {
+    if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
+    if (auto error = CheckRace(race)) return *error;
+    off_t length = 0;
+    if (auto error = CurrentLength(descriptor_, length)) return *error;
+
+    // One return object, so the record is read in place rather than copied out.
+    RaceFileResult<RaceRecord> result{RaceRecord{}};
+    off_t offset = OffsetOf(race);
+    auto expected = static_cast<ssize_t>(
+        std::clamp<off_t>(length - offset, 0, static_cast<off_t>(RaceRecordSize)));
+    ssize_t got = ReadAt(descriptor_, result.Value().Raw().data(), RaceRecordSize, offset);
+    if (got < 0) {
+        result = ErrorOf(RaceFileFailure::ReadFailed, errno);
+    } else if (got < expected) {
+        result = ErrorOf(RaceFileFailure::ShortRead);
+    }
+    return result;
+}
+
+RaceFileStatus RaceFile::Write(int race, const RaceRecord& record) {
+    if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
+    if (auto error = CheckRace(race)) return *error;
+    if (access_ == RaceFileAccess::ReadOnly) return ErrorOf(RaceFileFailure::ReadOnly);
+    off_t length = 0;
+    if (auto error = CurrentLength(descriptor_, length)) return *error;
+
+    // Keep what the record's place holds now, to put it back if the write goes in only partly.
+    off_t offset = OffsetOf(race);
+    auto kept = static_cast<std::size_t>(
+        std::clamp<off_t>(length - offset, 0, static_cast<off_t>(RaceRecordSize)));
+    RaceRecord::Bytes previous{};
+    if (kept > 0) {
+        ssize_t got = ReadAt(descriptor_, previous.data(), kept, offset);
+        if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
+        if (static_cast<std::size_t>(got) < kept) return ErrorOf(RaceFileFailure::ShortRead);
+    }
+
+    int writeError = 0;
+    std::size_t written =
+        WriteAt(descriptor_, record.Raw().data(), RaceRecordSize, offset, writeError);
+    if (written == RaceRecordSize) {
+        if (int flushError = FlushData(descriptor_))
+            return ErrorOf(WriteFailureOf(flushError), flushError);
+        return RaceFileSuccess();
+    }
+
+    RaceFileFailure failure =
+        writeError != 0 ? WriteFailureOf(writeError) : RaceFileFailure::ShortWrite;
+    if (written == 0) return ErrorOf(failure, writeError);
+
+    // Part of the record went in: put the old bytes and the old length back.
+    bool restored = true;
+    std::size_t overwritten = std::min(written, kept);
+    int ignored = 0;
+    if (overwritten > 0)
+        restored =
+            WriteAt(descriptor_, previous.data(), overwritten, offset, ignored) == overwritten;
+    if (offset + static_cast<off_t>(written) > length)
+        restored = ftruncate(descriptor_, length) == 0 && restored;
+    restored = FlushData(descriptor_) == 0 && restored;
+    return ErrorOf(restored ? failure : RaceFileFailure::TornRecord, writeError);
+}
+
+} // namespace sg

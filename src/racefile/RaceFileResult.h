@@ -1,0 +1,63 @@
+// What a race-file operation reports: its value, or why it did not happen, with a French
+// sentence the screens can show.
+#pragma once
+
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace sg {
+
+enum class RaceFileFailure {
+    NoFileOpen,
+    NotFound,       // the file (or its folder) does not exist
+    CannotOpen,     // exists but cannot be opened as a race file (rights, a folder...)
+    RaceOutOfRange, // race numbers are 1 to 32767
+    ReadFailed,
+    ShortRead,   // the file shrank while the race was being read
+    WriteFailed, // includes a write the system could not confirm on the medium
+    ShortWrite,  // only part of the record went in; the file was put back as it was
+    TornRecord,  // only part of the record went in and the file could not be put back
+    MediumFull,
+    ReadOnly,    // read-only medium, or a file opened for reading only
+    FileRemoved, // deleted or replaced while open: what is written would be lost
+    FileTooLarge,
+};
+
+// One sentence per failure, for a message box.
+std::string_view FrenchMessage(RaceFileFailure failure);
+
+struct RaceFileError {
+    RaceFileFailure failure;
+    int systemError = 0; // errno of the failing call, 0 when the check was our own
+
+    std::string_view Message() const { return FrenchMessage(failure); }
+};
+
+template <typename T> class [[nodiscard]] RaceFileResult {
+  public:
+    RaceFileResult(T value) : content_(std::move(value)) {}
+    RaceFileResult(RaceFileError error) : content_(error) {}
+
+    bool Ok() const { return content_.index() == 0; }
+    explicit operator bool() const { return Ok(); }
+
+    // Only when Ok().
+    const T& Value() const { return std::get<0>(content_); }
+    T& Value() { return std::get<0>(content_); }
+
+    // Only when not Ok().
+    const RaceFileError& Error() const { return std::get<1>(content_); }
+
+  private:
+    std::variant<T, RaceFileError> content_;
+};
+
+// For operations that give nothing back but success.
+using RaceFileStatus = RaceFileResult<std::monostate>;
+
+inline RaceFileStatus RaceFileSuccess() {
+    return RaceFileStatus(std::monostate{});
+}
+
+} // namespace sg

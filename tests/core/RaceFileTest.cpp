@@ -1,0 +1,211 @@
+#include "racefile/RaceFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+namespace sg {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RaceFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/race-file-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        directory = pattern;
+        path = (directory / "courses.tur").string();
+    }
+    void TearDown() override { fs::remove_all(directory); }
+
+    static std::string Contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Fill(const std::string& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+    static std::string RandomBytes(std::size_t count, unsigned seed) {
+        std::mt19937 random(seed);
+        std::string bytes(count, '\0');
+        for (auto& byte : bytes) byte = static_cast<char>(random());
+        return bytes;
+    }
+    static std::string BytesOf(const RaceRecord& record) {
+        return std::string(record.Raw().begin(), record.Raw().end());
+    }
+
+    // A failing write, whole or partial, must leave the old bytes and length as they were.
+    static void ExpectFailedWritesChangeNothing(const std::string& file,
+                                                std::initializer_list<int> races,
+                                                RaceFileFailure failure) {
+        const std::string before = Contents(file);
+        RaceFile raceFile;
+        ASSERT_TRUE(raceFile.Open(file, RaceFileAccess::ReadWrite));
+        for (int race : races) {
+            RaceRecord record;
+            record.Raw().fill(0x5A);
+            auto status = raceFile.Write(race, record);
+            ASSERT_FALSE(status) << race;
+            EXPECT_EQ(status.Error().failure, failure) << race;
+            EXPECT_EQ(Contents(file), before) << race;
+        }
+    }
+
+    fs::path directory;
+    std::string path;
+};
+
+TEST_F(RaceFileTest, CountsRecordsHalvesToEven) {
+    struct Case {
+        std::size_t length;
+        std::int32_t races;
+    } cases[] = {{0, 0}, {8500, 0}, {8501, 1}, {17000, 1}, {25500, 2}, {42500, 2}, {59500, 4}};
+    for (const auto& c : cases) {
+        Fill(path, std::string(c.length, 'x'));
+        RaceFile file;
+        ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadOnly));
+        EXPECT_EQ(file.RaceCount().Value(), c.races) << c.length;
+    }
+}
+
+TEST_F(RaceFileTest, ReadsPartialAndMissingRecordsAsZeroBytesWithoutChangingTheFile) {
+    const std::string bytes = RandomBytes(RaceRecordSize + 8500, 1);
+    Fill(path, bytes);
+    RaceFile file;
+    ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadWrite));
+    EXPECT_EQ(BytesOf(file.Read(1).Value()), bytes.substr(0, RaceRecordSize));
+    EXPECT_EQ(BytesOf(file.Read(2).Value()),
+              bytes.substr(RaceRecordSize) + std::string(8500, '\0'));
+    EXPECT_TRUE(file.Read(3).Value() == RaceRecord{});
+    EXPECT_TRUE(file.Read(LastRace).Value() == RaceRecord{});
+    EXPECT_EQ(Contents(path), bytes);
+}
+
+TEST_F(RaceFileTest, WritingPastTheEndExtendsTheFileWithEmptyRacesBetween) {
+    const std::string bytes = RandomBytes(2 * RaceRecordSize, 2);
+    Fill(path, bytes);
+    RaceFile file;
+    ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadWriteCreate));
+    RaceRecord fifth;
+    fifth.SetField(RaceField::RunnerCount, "8");
+    ASSERT_TRUE(file.Write(5, fifth));
+    EXPECT_EQ(file.RaceCount().Value(), 5);
+    EXPECT_EQ(Contents(path), bytes + std::string(2 * RaceRecordSize, '\0') + BytesOf(fifth));
+}
+
+TEST_F(RaceFileTest, WritingBackWhatWasReadKeepsEveryByteAndAFieldWriteOnlyItsOwn) {
+    const std::string bytes = RandomBytes(6 * RaceRecordSize, 3);
+    Fill(path, bytes);
+    RaceFile file;
+    ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadWrite));
+    for (int race = 1; race <= 6; ++race) ASSERT_TRUE(file.Write(race, file.Read(race).Value()));
+    ASSERT_EQ(Contents(path), bytes);
+
+    std::string expected = bytes;
+    const RaceSlot slots[] = {RunnerCountSlot(), *PayoutSlot(2), *ArrivalSlot(5),
+                              *OddsSlot(RaceField::OddsPMU, 1), *OddsSlot(RaceField::OddsPMH, 22)};
+    for (int race = 1; race <= 5; ++race) {
+        const RaceSlot& slot = slots[race - 1];
+        auto record = file.Read(race).Value();
+        record.SetSlot(slot, "12");
+        ASSERT_TRUE(file.Write(race, record));
+        std::size_t at = (race - 1) * RaceRecordSize + LayoutOf(slot.field).offset + slot.start - 1;
+        expected.replace(at, slot.width, std::string("12") + std::string(slot.width - 2, ' '));
+        ASSERT_EQ(Contents(path), expected) << race;
+    }
+}
+
+TEST_F(RaceFileTest, RefusesWhatCannotBeDoneAndLeavesTheFileAsItWas) {
+    const std::string bytes = RandomBytes(RaceRecordSize, 4);
+    Fill(path, bytes);
+    RaceFile readOnly, closed, readWrite, created;
+    ASSERT_TRUE(readOnly.Open(path, RaceFileAccess::ReadOnly));
+    ASSERT_TRUE(readWrite.Open(path, RaceFileAccess::ReadWriteCreate));
+    auto missing = (directory / "absent.tur").string();
+    struct Case {
+        const char* name;
+        RaceFileStatus status;
+        RaceFileFailure failure;
+    } cases[] = {
+        {"read only", readOnly.Write(1, RaceRecord{}), RaceFileFailure::ReadOnly},
+        {"no file write", closed.Write(1, RaceRecord{}), RaceFileFailure::NoFileOpen},
+        {"race 0", readWrite.Write(0, RaceRecord{}), RaceFileFailure::RaceOutOfRange},
+        {"race 32768", readWrite.Write(LastRace + 1, RaceRecord{}),
+         RaceFileFailure::RaceOutOfRange},
+        {"missing", closed.Open(missing, RaceFileAccess::ReadWrite), RaceFileFailure::NotFound},
+        {"folder", closed.Open(directory.string(), RaceFileAccess::ReadOnly),
+         RaceFileFailure::CannotOpen},
+    };
+    for (const auto& c : cases) {
+        ASSERT_FALSE(c.status) << c.name;
+        EXPECT_EQ(c.status.Error().failure, c.failure) << c.name;
+        EXPECT_FALSE(c.status.Error().Message().empty());
+    }
+    EXPECT_EQ(closed.Read(1).Error().failure, RaceFileFailure::NoFileOpen);
+    EXPECT_EQ(closed.RaceCount().Error().failure, RaceFileFailure::NoFileOpen);
+    EXPECT_FALSE(fs::exists(missing));
+    ASSERT_TRUE(created.Open(missing, RaceFileAccess::ReadWriteCreate));
+    EXPECT_EQ(fs::file_size(missing), 0u);
+    EXPECT_EQ(Contents(path), bytes);
+}
+
+TEST_F(RaceFileTest, AFileRemovedWhileOpenRefusesToPretendItSaved) {
+    Fill(path, RandomBytes(RaceRecordSize, 5));
+    RaceFile file;
+    ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadWrite));
+    fs::remove(path);
+    EXPECT_EQ(file.Write(1, RaceRecord{}).Error().failure, RaceFileFailure::FileRemoved);
+    EXPECT_EQ(file.Read(1).Error().failure, RaceFileFailure::FileRemoved);
+}
+
+TEST_F(RaceFileTest, AWriteStoppedByTheFileSizeLimitIsUndone) {
+    Fill(path, RandomBytes(2 * RaceRecordSize, 6));
+    struct SizeLimit {
+        rlimit saved{};
+        void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        explicit SizeLimit(rlim_t bytes) {
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit limit = saved;
+            limit.rlim_cur = bytes;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        ~SizeLimit() {
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, handler);
+        }
+    } limit(2 * RaceRecordSize + 5000); // race 3 goes in only partly, race 9 not at all
+    ExpectFailedWritesChangeNothing(path, {3, 9}, RaceFileFailure::FileTooLarge);
+}
+
+TEST_F(RaceFileTest, AWriteOnAFullMediumIsRefusedAndUndone) {
+    fs::path mountPoint = directory / "small";
+    fs::create_directory(mountPoint);
+    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    struct Unmount {
+        fs::path at;
+        ~Unmount() { umount(at.c_str()); }
+    } unmount{mountPoint};
+    std::string racePath = (mountPoint / "courses.tur").string();
+    Fill(racePath, RandomBytes(2 * RaceRecordSize, 7));
+    {
+        RaceFile file;
+        ASSERT_TRUE(file.Open(racePath, RaceFileAccess::ReadWrite));
+        ASSERT_TRUE(file.Write(5, RaceRecord{})); // races 3 and 4 stay holes without storage
+    }
+    std::ofstream filler(mountPoint / "filler", std::ios::binary);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), block.size()) && filler.flush()) {
+    }
+    ExpectFailedWritesChangeNothing(racePath, {3, 4, 9}, RaceFileFailure::MediumFull);
+}
+
+} // namespace
+} // namespace sg

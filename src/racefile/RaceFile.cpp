@@ -56,12 +56,13 @@ off_t OffsetOf(int race) {
     return static_cast<off_t>(race - 1) * static_cast<off_t>(RaceRecordSize);
 }
 
-// The current length of the open file; fails when the file has been unlinked, since whatever
-// is written to it then would vanish on closing.
-std::optional<RaceFileError> CurrentLength(int descriptor, off_t& length) {
+// The open file's length. Writing refuses a file that has been unlinked meanwhile, since
+// whatever is written to it vanishes when it is closed.
+std::optional<RaceFileError> CurrentLength(int descriptor, off_t& length,
+                                           bool refuseRemoved = false) {
     struct stat status {};
     if (fstat(descriptor, &status) != 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
-    if (status.st_nlink == 0) return ErrorOf(RaceFileFailure::FileRemoved);
+    if (refuseRemoved && status.st_nlink == 0) return ErrorOf(RaceFileFailure::FileRemoved);
     length = status.st_size;
     return std::nullopt;
 }
@@ -105,6 +106,24 @@ int FlushData(int descriptor) {
         result = fdatasync(descriptor);
     } while (result != 0 && errno == EINTR);
     return result == 0 ? 0 : errno;
+}
+
+// Race n's bytes, completed with zeros past the end of the file; a single pread when the
+// record is whole, the usual case.
+std::optional<RaceFileError> ReadRecordBytes(int descriptor, int race, RaceRecord::Bytes& into) {
+    if (descriptor < 0) return ErrorOf(RaceFileFailure::NoFileOpen);
+    if (auto error = CheckRace(race)) return error;
+    off_t offset = OffsetOf(race);
+    ssize_t got = ReadAt(descriptor, into.data(), RaceRecordSize, offset);
+    if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
+    if (static_cast<std::size_t>(got) == RaceRecordSize) return std::nullopt;
+    std::fill(into.begin() + got, into.end(), std::uint8_t{0});
+    // The end of the file, or a file that another program changed meanwhile: only the first
+    // is a partial record to complete with zeros.
+    off_t length = 0;
+    if (auto error = CurrentLength(descriptor, length)) return error;
+    if (length > offset + got) return ErrorOf(RaceFileFailure::ShortRead);
+    return std::nullopt;
 }
 
 } // namespace
@@ -178,22 +197,9 @@ RaceFileResult<std::int32_t> RaceFile::RaceCount() const {
 }
 
 RaceFileResult<RaceRecord> RaceFile::Read(int race) const {
-    if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
-    if (auto error = CheckRace(race)) return *error;
-    off_t length = 0;
-    if (auto error = CurrentLength(descriptor_, length)) return *error;
-
-    // One return object, so the record is read in place rather than copied out.
-    RaceFileResult<RaceRecord> result{RaceRecord{}};
-    off_t offset = OffsetOf(race);
-    auto expected = static_cast<ssize_t>(
-        std::clamp<off_t>(length - offset, 0, static_cast<off_t>(RaceRecordSize)));
-    ssize_t got = ReadAt(descriptor_, result.Value().Raw().data(), RaceRecordSize, offset);
-    if (got < 0) {
-        result = ErrorOf(RaceFileFailure::ReadFailed, errno);
-    } else if (got < expected) {
-        result = ErrorOf(RaceFileFailure::ShortRead);
-    }
+    // A single return object, so the record is read in place rather than copied out.
+    RaceFileResult<RaceRecord> result{std::in_place, UnfilledRaceRecord{}};
+    if (auto error = ReadRecordBytes(descriptor_, race, result.Value().Raw())) result = *error;
     return result;
 }
 
@@ -202,7 +208,7 @@ RaceFileStatus RaceFile::Write(int race, const RaceRecord& record) {
     if (auto error = CheckRace(race)) return *error;
     if (access_ == RaceFileAccess::ReadOnly) return ErrorOf(RaceFileFailure::ReadOnly);
     off_t length = 0;
-    if (auto error = CurrentLength(descriptor_, length)) return *error;
+    if (auto error = CurrentLength(descriptor_, length, true)) return *error;
 
     // Keep what the record's place holds now, to put it back if the write goes in only partly.
     off_t offset = OffsetOf(race);

@@ -40,7 +40,7 @@ class RaceFile {
 
     // The whole record of race n. At or past the end of the file: zero bytes; a partial last
     // record: its bytes, then zeros. On failure nothing is returned, so the caller's record
-    // stays as it was.
+    // stays as it was. A file removed while open still reads as it was; writing refuses it.
     RaceFileResult<RaceRecord> Read(int race) const;
 
     // Writes all 17000 bytes at race n in one positioned write and waits until the system

@@ -14,7 +14,7 @@ enum class RaceFileFailure {
     CannotOpen,     // exists but cannot be opened as a race file (rights, a folder...)
     RaceOutOfRange, // race numbers are 1 to 32767
     ReadFailed,
-    ShortRead,   // the file shrank while the race was being read
+    ShortRead,   // another program changed the file while the race was being read
     WriteFailed, // includes a write the system could not confirm on the medium
     ShortWrite,  // only part of the record went in; the file was put back as it was
     TornRecord,  // only part of the record went in and the file could not be put back
@@ -37,6 +37,10 @@ struct RaceFileError {
 template <typename T> class [[nodiscard]] RaceFileResult {
   public:
     RaceFileResult(T value) : content_(std::move(value)) {}
+    // A value built in place (a record is 17000 bytes: not worth a copy per read).
+    template <typename... Arguments>
+    explicit RaceFileResult(std::in_place_t, Arguments&&... arguments)
+        : content_(std::in_place_index<0>, std::forward<Arguments>(arguments)...) {}
     RaceFileResult(RaceFileError error) : content_(error) {}
 
     bool Ok() const { return content_.index() == 0; }

@@ -51,8 +51,9 @@ void QtShell::openHelp(const std::string& fileName) {
 }
 
 void QtShell::quit() {
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
+    // exit, not quit: quit would first ask every window to close, and the main window's close
+    // asks the user, which "Fermer" must not.
+    QCoreApplication::exit(0);
 }
 
 } // namespace sg

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,12 @@ void frmJeuGagnant::ConnectHandlers() {
 
 bool frmJeuGagnant::eventFilter(QObject* watched, QEvent* event) {
     auto type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        // Switching to another program or opening a menu is no move of the focus by the user.
+        auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return QWidget::eventFilter(watched, event);
+    }
     for (int i = 0; i <= 22; ++i) {
         if (watched == txtCote[i]) {
             if (type == QEvent::MouseMove || type == QEvent::Enter) txtCote_MouseMove(i);
@@ -389,7 +396,9 @@ void frmJeuGagnant::cmdVoirTous_Click() {
     setFixedWidth(Pixels(widen ? 10845 : 9600));
     auto n = RunnerCountOf(S(txtNbrepartants->text()));
     if (!n) return; // a count beyond reason leaves the rows as they are
-    for (int i = 10; i <= 22; ++i) {
+    // Rows 1..n are shown and the rows after n hidden, the bet's columns included: a column
+    // hidden for a small field comes back once the field is larger.
+    for (int i = 1; i <= 22; ++i) {
         txtCote[i]->setVisible(i <= *n);
         Combo1[i]->setVisible(i <= *n);
     }

@@ -128,6 +128,8 @@ void frmJeuGagnant::BuildWidgets() {
         HScroll2[i]->setRange(1, 120);
         HScroll2[i]->setSingleStep(1);
         HScroll2[i]->setPageStep(1);
+        HScroll2[i]->setTracking(false); // a drag changes the odds once, where it ends
+        HScroll2[i]->setFocusPolicy(Qt::StrongFocus);
         Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x + 4, 70, ColumnWidth - 8, 5});
         cmdSupprimer[i] =
             MakeButton(this, Indexed("cmdSupprimer", i), "Supprimer", {x, 128, ColumnWidth, 20});
@@ -225,6 +227,8 @@ void frmJeuGagnant::BuildWidgets() {
     HScroll1 = Make<QScrollBar>(this, "HScroll1", {312, 438, 324, 18});
     HScroll1->setOrientation(Qt::Horizontal);
     HScroll1->setRange(1, 100);
+    HScroll1->setTracking(false);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
     txtRecherche = Make<QLineEdit>(this, "txtRecherche", {312, 462, 100, 24});
     txtRecherche->setText("Montant?");
     cmdAccepter = MakeButton(this, "cmdAccepter", "Accepter", {416, 462, 96, 24});

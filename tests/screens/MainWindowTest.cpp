@@ -1,15 +1,18 @@
 #include "ScreenFixture.h"
 
 #include "screens/Controls.h"
+#include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUuid>
 
 namespace sg {
@@ -84,6 +87,31 @@ TEST_F(ScreenTest, AnsweringNoToTheCloseQuestionKeepsTheWindow) {
     prompter.queueAnswer("yes");
     EXPECT_TRUE(main.close());
     EXPECT_TRUE(prompter.ended());
+}
+
+TEST(Fermer, EndsTheRealProgramWithoutTheQuestion) {
+    SharedState state;
+    std::vector<std::string> lines;
+    RecordingPrompter prompter([&lines](const std::string& line) { lines.push_back(line); });
+    QtShell shell;
+    Screens screens(state, prompter, shell);
+    screens.main().show();
+    screens.main().Command3->click();
+    EXPECT_TRUE(lines.empty());
+    // The exit asked for ends the event loop at once; a loop started afterwards runs again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+TEST_F(ScreenTest, LeavingTheWindowIsNoLeavingOfTheBox) {
+    main.txtCote[1]->setText("4,5");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(main.txtCote[1], &away);
+    EXPECT_EQ(main.txtCote[1]->text(), "4,5");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(main.txtCote[1], &leave);
+    EXPECT_EQ(main.txtCote[1]->text(), "4.5");
+    EXPECT_EQ(main.HScroll2[1]->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {

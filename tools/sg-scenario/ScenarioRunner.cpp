@@ -223,9 +223,7 @@ bool ScenarioRunner::perform(const std::string& verb, const std::string& argumen
             why = "mouse needs X Y";
             return false;
         }
-        QPointF at(x / TwipsPerPixel, y / TwipsPerPixel);
-        SendMouse(w, QEvent::MouseButtonPress, at);
-        SendMouse(w, QEvent::MouseButtonRelease, at);
+        SendMouse(w, QEvent::MouseButtonPress, QPointF(x / TwipsPerPixel, y / TwipsPerPixel));
         return true;
     }
     if (verb == "focus" || verb == "leave") {

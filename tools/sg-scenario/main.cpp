@@ -19,8 +19,8 @@ int main(int argc, char* argv[]) {
             folder = argv[++i];
         } else if (arg == "--decimal-separator" && i + 1 < argc) {
             std::string value = argv[++i];
-            if (value.size() != 1) {
-                std::cerr << "sg-scenario: --decimal-separator takes one character\n";
+            if (value != "." && value != ",") {
+                std::cerr << "sg-scenario: --decimal-separator is . or ,\n";
                 return 1;
             }
             separator = value[0];

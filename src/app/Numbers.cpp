@@ -260,8 +260,4 @@ bool ReplaceFirstComma(std::string& text) {
     return true;
 }
 
-bool Contains(std::string_view text, char c) {
-    return text.find(c) != std::string_view::npos;
-}
-
 } // namespace sg

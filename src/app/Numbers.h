@@ -68,6 +68,5 @@ std::string WholeText(long long value);
 // Text helpers shared by the screens' rules.
 std::string Trim(std::string_view text);   // spaces removed at both ends
 bool ReplaceFirstComma(std::string& text); // "," -> "."; false when there was none
-bool Contains(std::string_view text, char c);
 
 } // namespace sg

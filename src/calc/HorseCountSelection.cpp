@@ -1,6 +1,7 @@
 #include "calc/HorseCountSelection.h"
 
 #include "app/Numbers.h"
+#include "calc/StakeComputation.h"
 
 #include <cmath>
 
@@ -66,15 +67,10 @@ int ButtonOfHorseCount(int k) {
 std::optional<std::string> MissingOddsForSelection(const HorseCountChoice& choice,
                                                    const std::string& exampleMarker) {
     int k = choice.k;
-    for (int i = 1; i <= k && i <= 9; ++i) {
-        auto value = LeadingNumber(choice.oddsTexts[i]);
-        if (!value || *value != 0) continue;
-        if (k == 4 && exampleMarker == "nao") continue;
-        if (k == 1) return "Veuillez inscrire la cote du 1er cheval";
-        if (k == 2) return "Veuillez inscrire toutes les cotes";
-        return "Vous devez d'abord mentionnner les cotes des " + std::to_string(k) + " chevaux!";
-    }
-    return std::nullopt;
+    if (!PlayedOddsMissing(k, choice.oddsTexts, exampleMarker)) return std::nullopt;
+    if (k == 1) return "Veuillez inscrire la cote du 1er cheval";
+    if (k == 2) return "Veuillez inscrire toutes les cotes";
+    return "Vous devez d'abord mentionnner les cotes des " + std::to_string(k) + " chevaux!";
 }
 
 void SelectHorseCount(SharedState& state, HorseCountScreen& screen,

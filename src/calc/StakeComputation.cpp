@@ -118,15 +118,18 @@ std::optional<std::string> StakeText(float stake, RoundingMode mode, char decima
 std::optional<std::string> MissingOddsForComputation(int k,
                                                      const std::array<std::string, 10>& oddsTexts,
                                                      const std::string& exampleMarker) {
-    k = std::clamp(k, 1, Columns);
-    for (int i = 1; i <= k; ++i) {
-        // A number too large to read is still odds typed: the computation decides what it gives.
+    if (!PlayedOddsMissing(k, oddsTexts, exampleMarker)) return std::nullopt;
+    return MissingOddsMessages[std::clamp(k, 1, Columns)];
+}
+
+bool PlayedOddsMissing(int k, const std::array<std::string, 10>& oddsTexts,
+                       const std::string& exampleMarker) {
+    if (k == 4 && exampleMarker == "nao") return false;
+    for (int i = 1; i <= std::clamp(k, 1, Columns); ++i) {
         auto value = LeadingNumber(oddsTexts[i]);
-        if (!value || *value != 0) continue;
-        if (k == 4 && exampleMarker == "nao") continue;
-        return MissingOddsMessages[k];
+        if (value && *value == 0) return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 void ComputeStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts) {

@@ -23,7 +23,13 @@ struct StakeTexts {
 // The stake of one played horse in the given mode; empty when it cannot be written.
 std::optional<std::string> StakeText(float stake, RoundingMode mode, char decimalSeparator);
 
-// The message for the first played column whose odds text reads 0, if any (the compute button).
+// Whether a played column 1..k has an odds text that reads 0. While the example fills the
+// screen ("nao"), four horses go on without odds. A number too large to read is still odds
+// typed: the computation decides what it gives.
+bool PlayedOddsMissing(int k, const std::array<std::string, 10>& oddsTexts,
+                       const std::string& exampleMarker);
+
+// The message for missing odds, if any (the compute button).
 std::optional<std::string> MissingOddsForComputation(int k,
                                                      const std::array<std::string, 10>& oddsTexts,
                                                      const std::string& exampleMarker);

@@ -63,14 +63,20 @@ std::string RoundDecimalText(const std::string& digits) {
 
 // The shortest digits that read back to the value, written without an exponent (1e39 gives
 // a 1 and 39 zeros rather than the binary value's noise digits).
+// Infinity and NaN have no digits to write: they give an empty text.
 template <typename T> std::string ShortestFixed(T value) {
+    if (!std::isfinite(value)) return "";
     std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                    std::chars_format::scientific);
-    if (ec != std::errc()) return "0";
+    if (ec != std::errc()) return "";
     std::string text(buffer.data(), end);
     auto e = text.find('e');
-    int exponent = std::stoi(text.substr(e + 1));
+    if (e == std::string::npos) return "";
+    const char* exponentText = text.data() + e + 1;
+    if (*exponentText == '+') ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, text.data() + text.size(), exponent);
     std::string digits;
     for (char c : text.substr(0, e)) {
         if (IsDigit(c)) digits += c;
@@ -115,6 +121,12 @@ template <typename T> std::string ShortestTextOf(T value) {
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (ec != std::errc()) return "";
     return std::string(buffer.data(), end);
+}
+
+template <typename T> std::string PlainTextOf(T value) {
+    std::string text = ShortestFixed(std::fabs(value));
+    if (value < 0 && !text.empty()) text.insert(0, 1, '-');
+    return text;
 }
 
 } // namespace
@@ -212,14 +224,10 @@ std::optional<double> Divide(double a, double b) {
 }
 
 std::string PlainText(float value) {
-    std::string text = ShortestFixed(std::fabs(value));
-    if (value < 0) text.insert(0, 1, '-');
-    return text;
+    return PlainTextOf(value);
 }
 std::string PlainText(double value) {
-    std::string text = ShortestFixed(std::fabs(value));
-    if (value < 0) text.insert(0, 1, '-');
-    return text;
+    return PlainTextOf(value);
 }
 
 std::string GeneralText(float value) {
@@ -251,6 +259,32 @@ std::string Trim(std::string_view text) {
     if (first == std::string_view::npos) return "";
     auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
+}
+
+std::string VisibleControls(std::string_view text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            // The C1 controls of UTF-8 (a line break U+0085 among them).
+            out += {'\\', 'u', '0', '0', Hex[next >> 4], Hex[next & 15]};
+            ++i;
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out;
 }
 
 bool ReplaceFirstComma(std::string& text) {

@@ -69,4 +69,8 @@ std::string WholeText(long long value);
 std::string Trim(std::string_view text);   // spaces removed at both ends
 bool ReplaceFirstComma(std::string& text); // "," -> "."; false when there was none
 
+// The text with its control characters written visibly (\n, \r, \t, \x1B, \u0085), so that a
+// message quoting what the user gave stays on one line.
+std::string VisibleControls(std::string_view text);
+
 } // namespace sg

@@ -2,6 +2,8 @@
 
 #include "app/Numbers.h"
 
+#include <algorithm>
+
 namespace sg {
 
 std::optional<double> ConvertOddsText(std::string_view text) {
@@ -40,9 +42,12 @@ std::optional<int> PickerValueFor(std::string_view text) {
 OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset) {
     OddsBoxChange change;
     if (!text.empty() && text.back() == ',') {
+        // Each rewrite replaces the first comma and, while the text still ends with one, is
+        // itself corrected again: the chain ends once every comma is a point. One rewrite does
+        // it, so a pasted text of thousands of commas costs one change, not one per comma.
         std::string corrected(text);
-        ReplaceFirstComma(corrected);
-        change.rewrite = corrected;
+        std::replace(corrected.begin(), corrected.end(), ',', '.');
+        change.rewrite = std::move(corrected);
         return change;
     }
     if (auto value = ConvertOddsText(text)) {

@@ -17,7 +17,8 @@ bool IsPickerText(std::string_view text);
 
 // What one change of an odds box leads to.
 struct OddsBoxChange {
-    // A trailing comma typed is turned into a point at once: write this text back into the box
+    // A trailing comma typed is turned into a point at once, and so is every other comma (the
+    // correction repeats while the text ends with a comma): write this text back into the box
     // and stop, since that write is itself a change that does the rest.
     std::optional<std::string> rewrite;
     std::optional<float> odds; // the value to store, offset included; empty keeps the old one

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -25,6 +26,11 @@ RaceFileFailure OpenFailureOf(int systemError) {
         return RaceFileFailure::NotFound;
     case EROFS:
         return RaceFileFailure::ReadOnly;
+    case EACCES:
+    case EPERM:
+        return RaceFileFailure::NoPermission;
+    case EISDIR:
+        return RaceFileFailure::IsFolder;
     default:
         return RaceFileFailure::CannotOpen;
     }
@@ -45,6 +51,10 @@ RaceFileFailure WriteFailureOf(int systemError) {
     default:
         return RaceFileFailure::WriteFailed;
     }
+}
+
+RaceFileFailure NotRegularFailureOf(mode_t mode) {
+    return S_ISDIR(mode) ? RaceFileFailure::IsFolder : RaceFileFailure::NotRegularFile;
 }
 
 std::optional<RaceFileError> CheckRace(int race) {
@@ -100,6 +110,19 @@ std::size_t WriteAt(int descriptor, const std::uint8_t* from, std::size_t count,
     return done;
 }
 
+// A write beyond the file-size limit (ulimit -f) raises SIGXFSZ, which ends the program by
+// default with part of the record written. Ignored, the write fails with EFBIG instead, and
+// the record is put back like after any other failed write.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        struct sigaction current {};
+        if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+            std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
 int FlushData(int descriptor) {
     int result;
     do {
@@ -150,7 +173,13 @@ RaceFileStatus RaceFile::Open(const std::string& path, RaceFileAccess access) {
     // The previous file goes even when the new one fails to open, so that no later read or
     // write lands in a file the user has left.
     (void)Close();
-    int flags = O_CLOEXEC;
+    // A named pipe, a socket or a device would block the open or answer like no race file:
+    // only a regular file (or a path where one is to be created) is opened at all.
+    struct stat named {};
+    if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode))
+        return ErrorOf(NotRegularFailureOf(named.st_mode));
+    // Non-blocking in case the path was replaced by a pipe meanwhile; cleared once checked.
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     if (access == RaceFileAccess::ReadOnly) {
         flags |= O_RDONLY;
     } else {
@@ -166,8 +195,18 @@ RaceFileStatus RaceFile::Open(const std::string& path, RaceFileAccess access) {
         return ErrorOf(OpenFailureOf(error), error);
     }
     struct stat status {};
-    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        int error = S_ISDIR(status.st_mode) ? EISDIR : errno;
+    if (fstat(descriptor, &status) != 0) {
+        int error = errno;
+        close(descriptor);
+        return ErrorOf(RaceFileFailure::CannotOpen, error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        close(descriptor);
+        return ErrorOf(NotRegularFailureOf(status.st_mode));
+    }
+    int statusFlags = fcntl(descriptor, F_GETFL);
+    if (statusFlags == -1 || fcntl(descriptor, F_SETFL, statusFlags & ~O_NONBLOCK) == -1) {
+        int error = errno;
         close(descriptor);
         return ErrorOf(RaceFileFailure::CannotOpen, error);
     }
@@ -221,6 +260,7 @@ RaceFileStatus RaceFile::Write(int race, const RaceRecord& record) {
         if (static_cast<std::size_t>(got) < kept) return ErrorOf(RaceFileFailure::ShortRead);
     }
 
+    IgnoreFileSizeSignal();
     int writeError = 0;
     std::size_t written =
         WriteAt(descriptor_, record.Raw().data(), RaceRecordSize, offset, writeError);

@@ -10,6 +10,13 @@ std::string_view FrenchMessage(RaceFileFailure failure) {
         return "Le fichier de courses ou son dossier est introuvable.";
     case RaceFileFailure::CannotOpen:
         return "Le fichier de courses ne peut pas être ouvert.";
+    case RaceFileFailure::NoPermission:
+        return "Vous n'avez pas le droit de lire ou de modifier ce fichier de courses.";
+    case RaceFileFailure::IsFolder:
+        return "C'est un dossier, pas un fichier de courses.";
+    case RaceFileFailure::NotRegularFile:
+        return "Ce n'est pas un fichier ordinaire (tube nommé, prise ou périphérique) : il ne "
+               "peut pas servir de fichier de courses.";
     case RaceFileFailure::RaceOutOfRange:
         return "Le numéro de course doit être compris entre 1 et 32767.";
     case RaceFileFailure::ReadFailed:

@@ -11,7 +11,10 @@ namespace sg {
 enum class RaceFileFailure {
     NoFileOpen,
     NotFound,       // the file (or its folder) does not exist
-    CannotOpen,     // exists but cannot be opened as a race file (rights, a folder...)
+    CannotOpen,     // exists but cannot be opened
+    NoPermission,   // the user may not read or write it
+    IsFolder,       // a folder, not a file
+    NotRegularFile, // a named pipe, a socket or a device: never opened
     RaceOutOfRange, // race numbers are 1 to 32767
     ReadFailed,
     ShortRead,   // another program changed the file while the race was being read

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 
 namespace sg {
 namespace {
@@ -94,6 +95,16 @@ TEST(GeneralText, WritesUpToSevenDigitsWithABlankForNonNegativeValues) {
     };
     for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.expected) << c.value;
     EXPECT_EQ(GeneralText(203.0), " 203");
+    // Infinity and NaN give an empty text in every conversion, never an exception.
+    for (double odd : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+        EXPECT_EQ(PlainText(odd), "");
+        EXPECT_EQ(PlainText(static_cast<float>(odd)), "");
+        EXPECT_EQ(GeneralText(odd), "");
+        EXPECT_EQ(Amount(odd, ','), "");
+        EXPECT_EQ(FormatAmount(static_cast<float>(odd), AmountFormat::ZeroDotZeroZero, '.'), "");
+    }
+    EXPECT_EQ(PlainText(-1e39), "-1" + std::string(39, '0'));
+    EXPECT_EQ(VisibleControls("a\nb\r\t\x1b\x7f\u0085é"), "a\\nb\\r\\t\\x1B\\x7F\\u0085é");
     EXPECT_EQ(ShortestText(203.21365f), "203.21365");
     EXPECT_EQ(ShortestText(4.0f), "4");
 }
@@ -142,8 +153,17 @@ TEST(OddsTextChanged, StoresTheOddsOnceWithTheOffsetAndPlacesThePicker) {
         EXPECT_EQ(change.odds, c.odds) << c.text;
         EXPECT_EQ(change.picker, c.picker) << c.text;
     }
-    EXPECT_EQ(OddsTextChanged("4,", 0).rewrite, "4.");
-    EXPECT_EQ(OddsTextChanged("4,5,", 0).rewrite, "4.5,");
+    // A trailing comma corrects every comma in one rewrite, as the repeated corrections would.
+    struct Rewrite {
+        std::string text, rewritten;
+    } rewrites[] = {
+        {"4,", "4."},
+        {"4,5,", "4.5."},
+        {",,,", "..."},
+        {std::string(100000, ','), std::string(100000, '.')},
+    };
+    for (const auto& r : rewrites) EXPECT_EQ(OddsTextChanged(r.text, 0).rewrite, r.rewritten);
+    EXPECT_FALSE(OddsTextChanged("4,5", 0).rewrite.has_value());
     EXPECT_TRUE(IsPickerText("12"));
     EXPECT_FALSE(IsPickerText("4,5"));
     EXPECT_FALSE(IsPickerText("9/2"));

@@ -8,6 +8,7 @@
 #include <random>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace sg {
 namespace {
@@ -116,6 +117,8 @@ TEST_F(RaceFileTest, RefusesWhatCannotBeDoneAndLeavesTheFileAsItWas) {
     ASSERT_TRUE(readOnly.Open(path, RaceFileAccess::ReadOnly));
     ASSERT_TRUE(readWrite.Open(path, RaceFileAccess::ReadWriteCreate));
     auto missing = (directory / "absent.tur").string();
+    auto pipe = (directory / "tube.tur").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     struct Case {
         const char* name;
         RaceFileStatus status;
@@ -128,7 +131,13 @@ TEST_F(RaceFileTest, RefusesWhatCannotBeDoneAndLeavesTheFileAsItWas) {
          RaceFileFailure::RaceOutOfRange},
         {"missing", closed.Open(missing, RaceFileAccess::ReadWrite), RaceFileFailure::NotFound},
         {"folder", closed.Open(directory.string(), RaceFileAccess::ReadOnly),
-         RaceFileFailure::CannotOpen},
+         RaceFileFailure::IsFolder},
+        // A named pipe would block an open until some writer came: refused before opening.
+        {"pipe", closed.Open(pipe, RaceFileAccess::ReadOnly), RaceFileFailure::NotRegularFile},
+        {"pipe to create", closed.Open(pipe, RaceFileAccess::ReadWriteCreate),
+         RaceFileFailure::NotRegularFile},
+        {"device", closed.Open("/dev/null", RaceFileAccess::ReadWrite),
+         RaceFileFailure::NotRegularFile},
     };
     for (const auto& c : cases) {
         ASSERT_FALSE(c.status) << c.name;

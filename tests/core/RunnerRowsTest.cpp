@@ -5,7 +5,9 @@
 namespace sg {
 namespace {
 
-std::string Number(int row) { return row ? std::to_string(row) : std::string(); }
+std::string Number(int row) {
+    return row ? std::to_string(row) : std::string();
+}
 std::string Tag(int row) {
     std::string tag = Number(row);
     if (row) tag.insert(tag.begin(), '#');

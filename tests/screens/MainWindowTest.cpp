@@ -27,6 +27,25 @@ TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
     EXPECT_FALSE(main.HScroll2[1]->isVisibleTo(&main));
 }
 
+TEST_F(ScreenTest, APastedTextOfThousandsOfCommasIsCorrectedInOneChange) {
+    struct Case {
+        int box;
+        QString pasted, shown;
+        float stored; // in OddsTable for boxes 1..9
+    } cases[] = {
+        {1, QString(10000, ','), QString(10000, '.'), 0.0f},
+        {1, QString("1,").repeated(8000), QString("1.").repeated(8000), 1.1f},
+        {15, QString(10000, ','), QString(10000, '.'), 0.0f},
+    };
+    for (const auto& c : cases) {
+        main.txtCote[c.box]->setText(c.pasted);
+        EXPECT_EQ(main.txtCote[c.box]->text(), c.shown) << c.box;
+        if (c.box <= 9) {
+            EXPECT_EQ(state.OddsTable[c.box], c.stored);
+        }
+    }
+}
+
 TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesNot) {
     main.txtCote[1]->setText("4");
     main.txtCote[2]->setText("3");

@@ -15,8 +15,10 @@ const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER 
 
 using Failure = std::optional<std::string>;
 
+// What the user gave, quoted; a control character in it is written visibly, so the message
+// stays one line.
 std::string Quoted(const std::string& text) {
-    return "« " + text + " »";
+    return "« " + VisibleControls(text) + " »";
 }
 
 // A whole decimal number filling the whole argument (unlike the leading-number parse, "5x" is

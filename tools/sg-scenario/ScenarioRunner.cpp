@@ -126,6 +126,9 @@ bool ScenarioRunner::resolve(const std::string& token, Target& target) {
         target.isWindow = true;
         return target.widget != nullptr;
     }
+    // An empty name would match the first unnamed widget, and "qt_..." are Qt's own inner
+    // widgets: neither is a control of the program.
+    if (name.empty() || name.rfind("qt_", 0) == 0) return false;
     QWidget* form = screens_.window(window);
     if (!form) return false;
     target.widget = form->findChild<QWidget*>(Q(name));
@@ -143,7 +146,7 @@ int ScenarioRunner::run(std::istream& script, std::string& error) {
         if (verb.empty() || verb[0] == '#') continue;
         std::string why;
         if (!perform(verb, arguments, why)) {
-            error = "LINE " + std::to_string(number) + ": " + why;
+            error = "LINE " + std::to_string(number) + ": " + VisibleControls(why);
             return 2;
         }
         if (prompter_.ended()) return 0;

@@ -1,11 +1,14 @@
 // sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT
 #include "ScenarioRunner.h"
 
+#include "app/Numbers.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -35,12 +38,19 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT\n";
         return 1;
     }
-    std::ifstream script(scriptPath);
-    if (!script) {
-        std::cerr << "sg-scenario: cannot read " << scriptPath << "\n";
+    std::error_code ignored;
+    std::ifstream script;
+    if (!std::filesystem::is_directory(scriptPath, ignored)) script.open(scriptPath);
+    if (!script.is_open()) {
+        std::cerr << "sg-scenario: cannot read " << sg::VisibleControls(scriptPath) << "\n";
         return 1;
     }
 
+    // Qt's own notes (a missing runtime folder, say) are nothing a user of the program sees;
+    // standard error carries only the runner's lines.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
+    });
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
@@ -55,7 +65,7 @@ int main(int argc, char* argv[]) {
     }
     QDir dir(QString::fromStdString(folder));
     if (!dir.exists() || !QDir::setCurrent(dir.absolutePath())) {
-        std::cerr << "sg-scenario: no such folder " << folder << "\n";
+        std::cerr << "sg-scenario: no such folder " << sg::VisibleControls(folder) << "\n";
         return 1;
     }
     folder = dir.absolutePath().toStdString();

@@ -1,0 +1,62 @@
+// sg-scenario's own interface: exit statuses, the error line, quoted texts and $DIR.
+#include "ToolRun.h"
+
+#include <gtest/gtest.h>
+
+namespace sg {
+namespace {
+
+TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
+    fs::path tool = BuiltTool("sg-scenario");
+    WorkFolder work;
+    fs::create_directory(work.path / "folder");
+    struct Case {
+        std::string script;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"# a comment\n\nset txtRecherche \"  4 \"\nshow txtRecherche\n", 0,
+         "frmJeuGagnant.txtRecherche.text = \"  4 \"\n", ""},
+        {"show RaceFilePath\nshow txtCote(1)\nfrobnicate txtCote(1)\n", 2,
+         "RaceFilePath = \"Fi\"\nfrmJeuGagnant.txtCote(1).text = \"\"\n",
+         "error: LINE 3: unknown verb frobnicate\n"},
+        // What is not a control of the program is an unknown control.
+        {"click\n", 2, "", "error: LINE 1: unknown control \n"},
+        {"show frmJeuGagnant.\n", 2, "",
+         "error: LINE 1: unknown control or value frmJeuGagnant.\n"},
+        {"\nshow qt_scrollarea_viewport\n", 2, "",
+         "error: LINE 2: unknown control or value qt_scrollarea_viewport\n"},
+        {"click frmNowhere.Command1\n", 2, "",
+         "error: LINE 1: unknown control frmNowhere.Command1\n"},
+        {"set txtCote(1) 4\nshow txtCote(1) colour\n", 2, "",
+         "error: LINE 2: unknown property colour\n"},
+        // The program's end stops the script.
+        {"click Command3\nshow txtCote(1)\n", 0, "exit\n", ""},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        std::string name = "s" + std::to_string(++n) + ".scn";
+        std::ofstream(work.path / name) << c.script;
+        ToolRun run = RunTool(tool, work, work.Quoted(name));
+        EXPECT_EQ(run.status, c.status) << c.script;
+        EXPECT_EQ(run.out, c.out) << c.script;
+        EXPECT_EQ(run.err, c.err) << c.script;
+    }
+
+    // The folder given with --dir is written $DIR, and a folder is no script.
+    std::ofstream(work.path / "dir.scn")
+        << "set txtCote(10) " << (work.path / "x.tur").string() << "\nshow txtCote(10)\n";
+    ToolRun dir = RunTool(tool, work, "--dir " + work.Quoted("") + " " + work.Quoted("dir.scn"));
+    EXPECT_EQ(dir.status, 0);
+    EXPECT_EQ(dir.out, "frmJeuGagnant.txtCote(10).text = \"$DIR/x.tur\"\n");
+    for (const std::string& arguments :
+         {work.Quoted("folder"), work.Quoted("absent.scn"), std::string("--decimal-separator ';'"),
+          "--dir " + work.Quoted("absent") + " " + work.Quoted("s1.scn")}) {
+        ToolRun refused = RunTool(tool, work, arguments);
+        EXPECT_EQ(refused.status, 1) << arguments;
+        EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
+    }
+}
+
+} // namespace
+} // namespace sg

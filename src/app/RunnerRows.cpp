@@ -1,6 +1,6 @@
 #include "app/RunnerRows.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <algorithm>
 

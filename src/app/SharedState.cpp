@@ -1,6 +1,6 @@
 #include "app/SharedState.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 #include "calc/HorseCountSelection.h"
 
-#include "app/Numbers.h"
 #include "calc/StakeComputation.h"
+#include "numbers/Numbers.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "calc/StakeComputation.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <algorithm>
 #include <cmath>

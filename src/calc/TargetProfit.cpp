@@ -1,6 +1,6 @@
 #include "calc/TargetProfit.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "racefile/OddsSlotValue.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 namespace sg {
 

@@ -1,6 +1,6 @@
 #include "racefile/RaceFile.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <algorithm>
 #include <cerrno>

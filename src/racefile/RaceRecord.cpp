@@ -1,6 +1,6 @@
 #include "racefile/RaceRecord.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 #include "racefile/OddsSlotValue.h"
 #include "racefile/Windows1252.h"
 

@@ -1,10 +1,10 @@
 #include "screens/frmJeuGagnant.h"
 
-#include "app/Numbers.h"
-#include "app/OddsText.h"
 #include "app/RunnerRows.h"
 #include "calc/HorseCountSelection.h"
 #include "calc/TargetProfit.h"
+#include "numbers/Numbers.h"
+#include "numbers/OddsText.h"
 #include "screens/Controls.h"
 #include "screens/Screens.h"
 #include "screens/frmOptions.h"

@@ -1,5 +1,5 @@
-#include "app/Numbers.h"
-#include "app/OddsText.h"
+#include "numbers/Numbers.h"
+#include "numbers/OddsText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "RaceToolCommands.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "ScenarioRunner.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 #include "screens/Controls.h"
 #include "screens/frmJeuGagnant.h"
 

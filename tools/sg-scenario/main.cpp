@@ -1,7 +1,7 @@
 // sg-scenario [--dir FOLDER] [--decimal-separator C] SCRIPT
 #include "ScenarioRunner.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <QApplication>
 #include <QDir>

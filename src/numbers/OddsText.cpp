@@ -1,6 +1,6 @@
-#include "app/OddsText.h"
+#include "numbers/OddsText.h"
 
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/Numbers.h"
+#include "numbers/Numbers.h"
 
 #include <array>
 #include <charconv>

@@ -22,6 +22,11 @@ frmOptions& Screens::options() {
     return *options_;
 }
 
+const std::vector<std::string>& Screens::WindowNames() {
+    static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions"};
+    return names;
+}
+
 QWidget* Screens::window(const std::string& name, bool create) {
     if (name == "frmJeuGagnant") return create || main_ ? &main() : nullptr;
     if (name == "frmOptions") return create || options_ ? &options() : nullptr;

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -24,6 +25,9 @@ class Screens {
 
     frmJeuGagnant& main();
     frmOptions& options(); // created on first use, then only hidden and shown
+
+    // The names of every window of the program, the main one first.
+    static const std::vector<std::string>& WindowNames();
 
     // A window by its name; a secondary window is created (not shown) when asked to.
     QWidget* window(const std::string& name, bool create = true);

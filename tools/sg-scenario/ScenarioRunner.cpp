@@ -17,19 +17,16 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <sstream>
 
 namespace sg {
 
 namespace {
 
-const char* const WindowNames[] = {"frmJeuGagnant", "frmOptions", "frmOuvrir", "rappJS", "frmCote"};
-
 bool IsWindowName(const std::string& name) {
-    for (const char* known : WindowNames) {
-        if (name == known) return true;
-    }
-    return false;
+    const auto& names = Screens::WindowNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 std::string Color(const QColor& c) {

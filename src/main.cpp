@@ -24,15 +24,16 @@ QString InstanceKey() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(sg::ApplicationTitle);
-    QApplication::setApplicationDisplayName(sg::ApplicationTitle);
+    QApplication::setApplicationName(sg::Messages::ApplicationTitle);
+    QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
 
     sg::QtPrompter qtPrompter;
     sg::Prompter& prompter = qtPrompter;
     sg::QtShell shell;
     sg::SingleInstance instance(InstanceKey());
     if (instance.otherIsRunning()) {
-        prompter.message(std::string(sg::ApplicationTitle) + " tourne déjà!");
+        prompter.message(std::string(sg::Messages::ApplicationTitle) +
+                         sg::Messages::AlreadyRunning);
         prompter.beep();
         instance.activateOther();
         return 0;
@@ -40,8 +41,8 @@ int main(int argc, char* argv[]) {
     instance.listen();
 
     sg::SharedState state;
-    state.DecimalSeparator = UserDecimalSeparator();
-    sg::Screens screens(state, prompter, shell);
+    state.settings.DecimalSeparator = UserDecimalSeparator();
+    sg::Screens screens(state, prompter, shell, QCoreApplication::applicationDirPath());
     sg::frmJeuGagnant& main = screens.main();
     QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {
         main.setWindowState(main.windowState() & ~Qt::WindowMinimized);

@@ -127,7 +127,7 @@ std::variant<Assignment, std::string> ParseAssignment(const std::vector<std::str
         slot = ArrivalSlot(index);
         range = "1 à 5";
     } else if (field == "OddsPMU" || field == "OddsPMH") {
-        slot = OddsSlot(*OddsFieldOfKind(field.substr(4)), index);
+        slot = OddsSlot(field == "OddsPMU" ? RaceField::OddsPMU : RaceField::OddsPMH, index);
         range = "1 à 22";
     } else {
         return "Champ inconnu : " + Quoted(field) +

@@ -16,6 +16,10 @@ QPalette::ColorRole ForeRole(const QWidget* widget) {
 }
 } // namespace
 
+QString Indexed(const char* name, int index) {
+    return QString("%1(%2)").arg(name).arg(index);
+}
+
 void SetBackColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(BackRole(widget), color);
@@ -52,6 +56,7 @@ ShapeBox::ShapeBox(QWidget* parent) : QFrame(parent) {
 PictureBox::PictureBox(QWidget* parent, Painter painter)
     : QWidget(parent), painter_(std::move(painter)) {
     setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -67,6 +72,11 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    QWidget::mouseMoveEvent(event);
 }
 
 } // namespace sg

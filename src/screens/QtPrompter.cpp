@@ -12,7 +12,7 @@ namespace sg {
 
 namespace {
 QString Title(const std::string& title) {
-    return QString::fromStdString(title.empty() ? ApplicationTitle : title);
+    return QString::fromStdString(title.empty() ? Messages::ApplicationTitle : title);
 }
 } // namespace
 

@@ -4,8 +4,11 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QGroupBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace sg {
@@ -20,12 +23,21 @@ class frmOptions : public QWidget {
     void OptionPlus1_Click(int index);
     void OptionPMHouPMU_Click(int index);
     void OptionVoirArrivee_Click(int index);
+    void cmdOuvrir_Click();
+    void cmdRapportsetArrivee_Click();
+
+    // The path of the race file now open.
+    void ShowFilePath(const std::string& path);
 
     std::array<QGroupBox*, 2> Frame2{};
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 2> OptionPlus1{};
     std::array<QRadioButton*, 2> OptionPMHouPMU{};
     std::array<QRadioButton*, 2> OptionVoirArrivee{};
+    QGroupBox* FrameFichier = nullptr;
+    QPushButton* cmdOuvrir = nullptr;
+    QLabel* lblFichier = nullptr;
+    QPushButton* cmdRapportsetArrivee = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override; // the close box only hides the window

@@ -30,6 +30,8 @@ TEST(DemoRaceFile, IsTheSameEveryTimeAndTheStartOfALongerOne) {
     EXPECT_EQ(Contents(work.path / "b.tur"), demo);
     EXPECT_EQ(Contents(work.path / "long.tur").substr(0, DemoFileSize), demo);
     EXPECT_EQ(Contents(work.path / "long.tur").size(), 100 * RaceRecordSize);
+    // The build leaves the same file beside the program.
+    EXPECT_EQ(Contents(BuiltTool("demo.tur")), demo);
 }
 
 TEST(DemoRaceFile, RacesLookReal) {

@@ -24,6 +24,11 @@ inline int Pixels(int twips) {
     return twips / TwipsPerPixel;
 }
 
+// A width given in twips: the widget takes the nearest pixel width and remembers the twips,
+// so that a width of 500 twips still reads 500 though it is 33 and a third pixels.
+void SetWidthTwips(QWidget* widget, int twips);
+int WidthTwips(const QWidget* widget);
+
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }

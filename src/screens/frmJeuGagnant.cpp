@@ -460,7 +460,7 @@ void frmJeuGagnant::SetRunnerCountText(const std::string& text) {
 }
 
 void frmJeuGagnant::SetRunnerCountWidth(int twips) {
-    txtNbrepartants->resize(Pixels(twips), txtNbrepartants->height());
+    SetWidthTwips(txtNbrepartants, twips);
 }
 
 void frmJeuGagnant::ShowRunnerRows(int n) {

@@ -229,7 +229,7 @@ bool ScenarioRunner::show(const std::string& arguments, std::string& why) {
     } else if (property == "forecolor") {
         shown = Color(ForeColor(w));
     } else if (property == "width") {
-        shown = std::to_string(Twips(w->width()));
+        shown = std::to_string(WidthTwips(w));
     } else if (property == "items" || property == "value") {
         auto shownValue = property == "items" ? kind.Items(w) : kind.Value(w);
         if (!shownValue) {

@@ -52,6 +52,15 @@ inline constexpr const char* NoFileToSave =
 inline constexpr const char* RunnerCountBeforeSaving =
     "Veuillez d'abord inscrire le nombre de partants!";
 
+// The play.
+inline constexpr const char* LosingBet =
+    "Allons, allons, vous n'allez pas jouer pour perdre de l'argent! Regardez dans le menu le "
+    "bénéfice recherché: IL EST NÉGATIF! Diminuez donc la quantité de chevaux à jouer avant "
+    "d'effectuer votre pari.";
+inline constexpr const char* BeyondLedgerLimits =
+    "Ces montants dépassent ce que le bilan peut compter : ce pari n'est pas compté. Remettez "
+    "les comptes à zéro ou vérifiez les rapports de la course.";
+
 // The file dialog.
 inline constexpr const char* ChooseAFile = "Veuillez choisir ou inscrire un fichier";
 inline constexpr const char* DriveErrorTitle = "Erreur";

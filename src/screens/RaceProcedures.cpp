@@ -2,6 +2,7 @@
 
 #include "app/Messages.h"
 #include "ledger/Arrival.h"
+#include "ledger/Play.h"
 #include "numbers/Numbers.h"
 #include "racefile/Navigation.h"
 #include "racefile/RaceLoading.h"
@@ -144,6 +145,28 @@ void RaceProcedures::ShowArrivalColours() {
 // Without the setting the rows stay as the race display left them: all white.
 void RaceProcedures::RefreshArrivalColours() {
     if (screens_.state.settings.ShowArrivalOnRaceChange) ShowArrivalColours();
+}
+
+void RaceProcedures::Play() {
+    SharedState& state = screens_.state;
+    frmJeuGagnant& main = screens_.main();
+    main.Command1_Click();
+    BetOnScreen bet{main.ProfitText(), state.calc.StakeTotalWhole, state.calc.PlayedHorseCount,
+                    main.ColumnNumbers(), main.ColumnStakes()};
+    PlayOutcome outcome =
+        sg::Play(state.ledger, bet, state.race.RaceRecord, state.settings.DecimalSeparator);
+    if (outcome.kind != PlayOutcome::Kind::Played) {
+        screens_.prompter.message(outcome.kind == PlayOutcome::Kind::LosingBet
+                                      ? Messages::LosingBet
+                                      : Messages::BeyondLedgerLimits);
+        return;
+    }
+    frmOptions& options = screens_.options();
+    options.ShowBalance(outcome.texts);
+    options.PaintBalanceMark(outcome.mark);
+    main.SetHintLine(
+        ArrivalMessage(state.ledger.ArrivalNumbers, WinnerPayoutText(state.race.RaceRecord)));
+    ShowArrivalColours();
 }
 
 void RaceProcedures::SaveResults() {

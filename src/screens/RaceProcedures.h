@@ -20,6 +20,9 @@ class RaceProcedures {
     // "Enregistrer" of the results window.
     void SaveResults();
 
+    // "JOUER": the bet on screen played against the current race's result.
+    void Play();
+
     // The arrival's colours on the rows, whatever the setting says (the legend, a play).
     void ShowArrivalColours();
 

@@ -1,5 +1,6 @@
 #include "screens/Screens.h"
 
+#include "screens/frmCote.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
@@ -13,6 +14,7 @@ Screens::Screens(SharedState& state, Prompter& prompter, Shell& shell, QString p
 Screens::~Screens() {
     // The secondary windows go before the main one they refer to.
     fileDialog_.reset();
+    variation_.reset();
     results_.reset();
     options_.reset();
 }
@@ -30,6 +32,11 @@ frmOptions& Screens::options() {
 rappJS& Screens::results() {
     if (!results_) results_ = std::make_unique<rappJS>(*this);
     return *results_;
+}
+
+frmCote& Screens::variation() {
+    if (!variation_) variation_ = std::make_unique<frmCote>(*this);
+    return *variation_;
 }
 
 frmOuvrir* Screens::openFileDialog() {
@@ -50,7 +57,7 @@ frmOuvrir* Screens::pendingFileDialog() const {
 
 const std::vector<std::string>& Screens::WindowNames() {
     static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions", "frmOuvrir",
-                                                   "rappJS"};
+                                                   "rappJS", "frmCote"};
     return names;
 }
 
@@ -58,6 +65,7 @@ QWidget* Screens::window(const std::string& name, bool create) {
     if (name == "frmJeuGagnant") return create || main_ ? &main() : nullptr;
     if (name == "frmOptions") return create || options_ ? &options() : nullptr;
     if (name == "rappJS") return create || results_ ? &results() : nullptr;
+    if (name == "frmCote") return create || variation_ ? &variation() : nullptr;
     if (name == "frmOuvrir") return pendingFileDialog();
     return nullptr;
 }

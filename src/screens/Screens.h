@@ -16,6 +16,7 @@ class QWidget;
 
 namespace sg {
 
+class frmCote;
 class frmJeuGagnant;
 class frmOptions;
 class frmOuvrir;
@@ -32,6 +33,7 @@ class Screens {
     frmJeuGagnant& main();
     frmOptions& options(); // created on first use, then only hidden and shown
     rappJS& results();     // the same
+    frmCote& variation();  // the same
     RaceProcedures& race() { return race_; }
 
     // A new file dialog, shown. Only one is pending at a time: while it is, the request brings
@@ -56,6 +58,7 @@ class Screens {
     std::unique_ptr<frmJeuGagnant> main_;
     std::unique_ptr<frmOptions> options_;
     std::unique_ptr<rappJS> results_;
+    std::unique_ptr<frmCote> variation_;
     std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 

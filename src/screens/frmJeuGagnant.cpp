@@ -9,6 +9,7 @@
 #include "screens/Controls.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
+#include "screens/frmCote.h"
 #include "screens/frmOptions.h"
 
 #include <QCloseEvent>
@@ -82,6 +83,7 @@ void frmJeuGagnant::ConnectHandlers() {
             [this](int x, int y) { imgCourses_MouseDown(x, y); });
     connect(Image2, &PictureBox::clicked, this, [this] { Image2_Click(); });
     connect(Image2, &PictureBox::mouseMoved, this, [this] { Image2_MouseMove(); });
+    connect(cmdEvolution, &QPushButton::clicked, this, [this] { cmdEvolution_Click(); });
     for (int i = 1; i <= 9; ++i)
         connect(cmdSupprimer[i], &QPushButton::clicked, this, [this, i] { cmdSupprimer_Click(i); });
     txtNbrepartants->installEventFilter(this);
@@ -431,6 +433,13 @@ void frmJeuGagnant::Image2_MouseMove() {
     setWindowTitle(Messages::LegendHint);
 }
 
+void frmJeuGagnant::cmdEvolution_Click() {
+    frmCote& variation = screens_.variation();
+    variation.show();
+    variation.raise();
+    variation.activateWindow();
+}
+
 void frmJeuGagnant::SetRowOdds(int row, const std::string& text) {
     txtCote[row]->setText(Q(text));
 }
@@ -481,6 +490,26 @@ void frmJeuGagnant::SetHintLine(const std::string& text) {
 void frmJeuGagnant::PaintRow(int row, const RowColours& colours) {
     SetBackColor(Shape1[row], QColor(colours.mark.red, colours.mark.green, colours.mark.blue));
     SetBackColor(txtCote[row], QColor(colours.box.red, colours.box.green, colours.box.blue));
+}
+
+std::string frmJeuGagnant::ProfitText() const {
+    return S(Label4->text());
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnOdds() const {
+    return OddsTexts();
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnNumbers() const {
+    std::array<std::string, 10> texts;
+    for (int i = 1; i <= 9; ++i) texts[i] = S(Combo1[i]->currentText());
+    return texts;
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnStakes() const {
+    std::array<std::string, 10> texts;
+    for (int i = 1; i <= 9; ++i) texts[i] = S(Label2[i]->text());
+    return texts;
 }
 
 } // namespace sg

@@ -62,6 +62,7 @@ class frmJeuGagnant : public QWidget {
     void imgCourses_MouseDown(int xTwips, int yTwips);
     void Image2_Click();
     void Image2_MouseMove();
+    void cmdEvolution_Click();
 
     // What the options window asks of this one after a change of the odds convention: the
     // convention's name in the corner, every odds box converted again, "Rafraîchir" pressed.
@@ -81,6 +82,10 @@ class frmJeuGagnant : public QWidget {
     void ShowRaceNumber(const std::string& caption);
     void SetHintLine(const std::string& text); // the window's caption
     void PaintRow(int row, const RowColours& colours);
+    std::string ProfitText() const;
+    std::array<std::string, 10> ColumnOdds() const;    // odds boxes 1..9
+    std::array<std::string, 10> ColumnNumbers() const; // PMU numbers 1..9
+    std::array<std::string, 10> ColumnStakes() const;  // stakes 1..9
 
     int SelectedHorseCount() const;
     RoundingMode SelectedRoundingMode() const;
@@ -123,6 +128,7 @@ class frmJeuGagnant : public QWidget {
     QLabel* lblCourse = nullptr;
     PictureBox* imgCourses = nullptr;
     PictureBox* Image2 = nullptr;
+    QPushButton* cmdEvolution = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -230,7 +230,8 @@ void frmJeuGagnant::BuildWidgets() {
     imgCourses->setToolTip("Course précédente, numéro, dernière course, course suivante");
     Image2 = new PictureBox(this, DrawPlaceLegend);
     Image2->setObjectName("Image2");
-    Image2->setGeometry(276, 556, 260, 24);
+    Image2->setGeometry(272, 556, 250, 24);
+    cmdEvolution = MakeButton(this, "cmdEvolution", "Voir évolution", {528, 554, 108, 28});
 
     // The place colours of the first five rows until the first arrival is shown.
     for (int i = 1; i <= 5; ++i) {

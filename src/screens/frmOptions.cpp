@@ -48,7 +48,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 350);
+    setFixedSize(440, 566);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -70,10 +70,33 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     cmdRapportsetArrivee = Make<QPushButton>(FrameFichier, "cmdRapportsetArrivee",
                                              "Arivée / Enregistrer", {12, 58, 170, 28});
 
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 210});
+    FrameJeu->setTitle("Jeu et bilan");
+    Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
+    QFont bold = Command1->font();
+    bold.setBold(true);
+    Command1->setFont(bold);
+    cmdMettreazero = Make<QPushButton>(FrameJeu, "cmdMettreazero", "Mettre les comptes à zéro",
+                                       {196, 24, 212, 34});
+    BalanceTexts start = StartBalanceTexts();
+    lblMontantJoue =
+        Make<QLabel>(FrameJeu, "lblMontantJoue", Q(start.lblMontantJoue), {12, 68, 396, 22});
+    lblTotalMises =
+        Make<QLabel>(FrameJeu, "lblTotalMises", Q(start.lblTotalMises), {12, 92, 396, 22});
+    lblGagne = Make<QLabel>(FrameJeu, "lblGagne", Q(start.lblGagne), {12, 116, 396, 22});
+    lblTotaldesgains =
+        Make<QLabel>(FrameJeu, "lblTotaldesgains", Q(start.lblTotaldesgains), {12, 140, 396, 22});
+    Shape1 = Make<ShapeBox>(FrameJeu, "Shape1", {12, 170, 26, 26});
+    lblBilan = Make<QLabel>(FrameJeu, "lblBilan", Q(start.lblBilan), {46, 170, 362, 26});
+    lblBilan->setFont(bold);
+    lblBilan->setWordWrap(true);
+
     OnSelect(this, OptionPlus1, [this](int i) { OptionPlus1_Click(i); });
     OnSelect(this, OptionPMHouPMU, [this](int i) { OptionPMHouPMU_Click(i); });
     OnSelect(this, OptionVoirArrivee, [this](int i) { OptionVoirArrivee_Click(i); });
     connect(cmdOuvrir, &QPushButton::clicked, this, [this] { cmdOuvrir_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(cmdMettreazero, &QPushButton::clicked, this, [this] { cmdMettreazero_Click(); });
     connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
             [this] { cmdRapportsetArrivee_Click(); });
 }
@@ -108,6 +131,27 @@ void frmOptions::cmdRapportsetArrivee_Click() {
 
 void frmOptions::ShowFilePath(const std::string& path) {
     lblFichier->setText(Q(path));
+}
+
+void frmOptions::Command1_Click() {
+    screens_.race().Play();
+}
+
+void frmOptions::cmdMettreazero_Click() {
+    screens_.state.calc.StakeTotalWhole = 0;
+    ShowBalance(ResetLedger(screens_.state.ledger));
+}
+
+void frmOptions::ShowBalance(const BalanceTexts& texts) {
+    lblMontantJoue->setText(Q(texts.lblMontantJoue));
+    lblTotalMises->setText(Q(texts.lblTotalMises));
+    lblGagne->setText(Q(texts.lblGagne));
+    lblTotaldesgains->setText(Q(texts.lblTotaldesgains));
+    lblBilan->setText(Q(texts.lblBilan));
+}
+
+void frmOptions::PaintBalanceMark(const Rgb& colour) {
+    SetBackColor(Shape1, QColor(colour.red, colour.green, colour.blue));
 }
 
 void frmOptions::closeEvent(QCloseEvent* event) {

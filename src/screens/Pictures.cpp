@@ -59,16 +59,16 @@ void DrawPlaceLegend(QPainter& p, const QRect& r) {
     static const char* const places[] = {"", "1er", "2ème", "3ème", "4ème", "5ème"};
     int step = r.width() / 5;
     QFont font = p.font();
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     p.setFont(font);
     for (int place = 1; place <= 5; ++place) {
         const Rgb& c = PlaceColours[place];
-        QRect swatch(r.left() + (place - 1) * step + 2, r.top() + (r.height() - 14) / 2, 14, 14);
+        QRect swatch(r.left() + (place - 1) * step + 1, r.top() + (r.height() - 12) / 2, 12, 12);
         p.setPen(QColor(90, 90, 90));
         p.setBrush(QColor(c.red, c.green, c.blue));
         p.drawRect(swatch);
         p.setPen(Qt::black);
-        p.drawText(QRect(swatch.right() + 4, r.top(), step - 20, r.height()),
+        p.drawText(QRect(swatch.right() + 3, r.top(), step - 16, r.height()),
                    Qt::AlignVCenter | Qt::AlignLeft, places[place]);
     }
 }

@@ -36,17 +36,20 @@ frmCote::frmCote(Screens& screens) : QWidget(nullptr), screens_(screens) {
                                           "5ème", "6ème",       "7ème", "8ème", "9ème"};
     QFont bold = font();
     bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 0.9);
     for (int i = 0; i <= 9; ++i) {
         int x = ListLeft + (i - 1) * ListStep;
         lstCote[i] = Make<QListWidget>(this, Indexed("lstCote", i), {x, 30, ListWidth, 160});
         lblVariation[i] = Make<QLabel>(this, Indexed("lblVariation", i), "Variation",
-                                       {x, 196, ListWidth + 4, 30});
+                                       {x - 2, 196, ListWidth + 4, 30});
         lblVariation[i]->setFont(bold);
         lblVariation[i]->setWordWrap(true);
+        lblVariation[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         SetForeColor(lblVariation[i], Yellow);
         if (i == 0) {
             lstCote[0]->hide();
             lblVariation[0]->setGeometry(10, 196, 100, 30);
+            lblVariation[0]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             lblVariation[0]->setText("Variations");
             continue;
         }

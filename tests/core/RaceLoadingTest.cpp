@@ -135,7 +135,9 @@ TEST(Navigation, TheAnswerToTheRaceNumberQuestion) {
     for (const auto& c : cases) {
         RaceNumberAnswer answer = AnswerToRaceNumber(c.answer);
         EXPECT_EQ(answer.kind, c.kind) << c.answer.value_or("(cancel)");
-        if (c.kind == Kind::Go) EXPECT_EQ(answer.race, c.race) << *c.answer;
+        if (c.kind == Kind::Go) {
+            EXPECT_EQ(answer.race, c.race) << *c.answer;
+        }
     }
 }
 

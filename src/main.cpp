@@ -6,7 +6,9 @@
 #include "screens/frmJeuGagnant.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -24,6 +26,12 @@ QString InstanceKey() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The program speaks French whatever the desktop's language, and so do Qt's own buttons
+    // and menus.
+    QTranslator qtFrench;
+    if (qtFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
     QApplication::setApplicationName(sg::ApplicationTitle);
     QApplication::setApplicationDisplayName(sg::ApplicationTitle);
 

@@ -3,7 +3,7 @@ BUILD_DIR := build
 ASAN_DIR  := build-asan
 PRESET    ?= release
 
-.PHONY: all deps build run test asan-test bench format clean
+.PHONY: all deps build run test asan-test bench format install uninstall deb clean
 
 all: build
 
@@ -38,5 +38,17 @@ bench: deps
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
+# The program, its icon and its menu entry under /usr/local (run it with sudo).
+install: build
+	cmake --install $(BUILD_DIR) --strip
+
+uninstall:
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+
+# A Debian package in this folder, for `sudo apt install ./simple-gagnant_*.deb`.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/simple-gagnant_*.deb .
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench simple-gagnant_*.deb

@@ -6,6 +6,7 @@
 #include "screens/frmJeuGagnant.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setApplicationName(sg::ApplicationTitle);
     QApplication::setApplicationDisplayName(sg::ApplicationTitle);
+    QApplication::setDesktopFileName("simple-gagnant");
+    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
 
     sg::QtPrompter qtPrompter;
     sg::Prompter& prompter = qtPrompter;

@@ -5,8 +5,8 @@
 
 namespace sg {
 
-Screens::Screens(SharedState& state, Prompter& prompter, Shell& shell)
-    : state(state), prompter(prompter), shell(shell) {}
+Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& sharedShell)
+    : state(sharedState), prompter(sharedPrompter), shell(sharedShell) {}
 
 Screens::~Screens() {
     options_.reset(); // the secondary windows go before the main one they refer to

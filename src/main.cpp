@@ -6,7 +6,10 @@
 #include "screens/frmJeuGagnant.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -24,8 +27,16 @@ QString InstanceKey() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The program speaks French whatever the desktop's language, and so do Qt's own buttons
+    // and menus.
+    QTranslator qtFrench;
+    if (qtFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
     QApplication::setApplicationName(sg::Messages::ApplicationTitle);
     QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
+    QApplication::setDesktopFileName("simple-gagnant");
+    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
 
     sg::QtPrompter qtPrompter;
     sg::Prompter& prompter = qtPrompter;

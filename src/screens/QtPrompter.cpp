@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -44,8 +43,8 @@ void QtPrompter::beep() {
 }
 
 void QtShell::openHelp(const std::string& fileName) {
-    QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromStdString(fileName));
+    // The help documents are resources of the program.
+    QString path = ":/help/" + QString::fromStdString(fileName);
     if (!help_) help_ = new HelpViewer();
     help_->showFile(path);
 }

@@ -8,8 +8,10 @@
 
 namespace sg {
 
-Screens::Screens(SharedState& state, Prompter& prompter, Shell& shell, QString programFolder)
-    : state(state), prompter(prompter), shell(shell), programFolder_(std::move(programFolder)) {}
+Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& sharedShell,
+                 QString programFolder)
+    : state(sharedState), prompter(sharedPrompter), shell(sharedShell),
+      programFolder_(std::move(programFolder)) {}
 
 Screens::~Screens() {
     // The secondary windows go before the main one they refer to.

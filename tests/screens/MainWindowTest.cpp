@@ -1,6 +1,7 @@
 #include "ScreenFixture.h"
 
 #include "screens/Controls.h"
+#include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
 
@@ -120,6 +121,21 @@ TEST(Fermer, EndsTheRealProgramWithoutTheQuestion) {
     // The exit asked for ends the event loop at once; a loop started afterwards runs again.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+TEST(Help, TheDocumentTravelsInsideTheProgram) {
+    QtShell shell;
+    shell.openHelp("VARLO.HLP");
+    HelpViewer* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<HelpViewer*>(window); viewer && viewer->isVisible()) {
+            help = viewer;
+        }
+    }
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->documentTitle(), "Aide de Simple Gagnant");
+    EXPECT_TRUE(help->toPlainText().contains("Inscrire les cotes"));
+    help->close();
 }
 
 TEST_F(ScreenTest, LeavingTheWindowIsNoLeavingOfTheBox) {

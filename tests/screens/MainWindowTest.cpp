@@ -29,6 +29,7 @@ TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
 }
 
 TEST_F(ScreenTest, APastedTextOfThousandsOfCommasIsCorrectedInOneChange) {
+    main.EnsureHiddenRows();
     struct Case {
         int box;
         QString pasted, shown;

@@ -19,6 +19,7 @@ void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {
 }
 
 TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsQuicklyAndKeepsTheirTexts) {
+    main.EnsureHiddenRows();
     main.Combo1[3]->setEditText("7");
     QElapsedTimer timer;
     timer.start();

@@ -40,6 +40,8 @@ frmCote::frmCote(Screens& screens) : QWidget(nullptr), screens_(screens) {
     for (int i = 0; i <= 9; ++i) {
         int x = ListLeft + (i - 1) * ListStep;
         lstCote[i] = Make<QListWidget>(this, Indexed("lstCote", i), {x, 30, ListWidth, 160});
+        // Items of one height: a new reading is placed without laying out every earlier one.
+        lstCote[i]->setUniformItemSizes(true);
         lblVariation[i] = Make<QLabel>(this, Indexed("lblVariation", i), "Variation",
                                        {x - 2, 196, ListWidth + 4, 30});
         lblVariation[i]->setFont(bold);

@@ -5,6 +5,7 @@
 #include "ledger/Arrival.h"
 #include "racefile/RunnerRows.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -142,6 +143,10 @@ class frmJeuGagnant : public QWidget {
   private:
     class HorseCountAdapter;
 
+    struct WindowFonts {
+        QFont bold, odds, small;
+    };
+    WindowFonts Fonts() const;
     void BuildWidgets();
     void BuildColumn(int i);
     void BuildRunnerRow(int i);

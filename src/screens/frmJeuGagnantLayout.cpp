@@ -57,18 +57,24 @@ const char* const HorseCountCaptions[11] = {"3 chevaux ", "2 chevaux ", "4 cheva
 
 } // namespace
 
+// The window's fonts besides its own: bold, the odds' large bold, and small.
+frmJeuGagnant::WindowFonts frmJeuGagnant::Fonts() const {
+    QFont bold = font();
+    bold.setBold(true);
+    QFont odds = bold;
+    odds.setPointSize(14);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    return {bold, odds, small};
+}
+
 void frmJeuGagnant::BuildWidgets() {
     setObjectName("frmJeuGagnant");
     setWindowTitle(Messages::MainTitle);
     setFixedSize(Pixels(9600), 590);
     setMouseTracking(true);
 
-    QFont bold = font();
-    bold.setBold(true);
-    QFont oddsFont = bold;
-    oddsFont.setPointSize(14);
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    const auto& [bold, oddsFont, small] = Fonts();
 
     Label1[0] = MakeLabel(this, Indexed("Label1", 0), QString("Simple Gagnant %1").arg(SG_VERSION),
                           {6, 4, 200, 18});
@@ -211,12 +217,7 @@ void frmJeuGagnant::BuildWidgets() {
 // Horse column i (0: the hidden template): caption, PMU number, mark, odds box, picker,
 // "Supprimer" and the stake with its caption.
 void frmJeuGagnant::BuildColumn(int i) {
-    QFont bold = font();
-    bold.setBold(true);
-    QFont oddsFont = bold;
-    oddsFont.setPointSize(14);
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    const auto& [bold, oddsFont, small] = Fonts();
     int x = ColumnLeft + (i - 1) * ColumnStep;
     if (i > 0) {
         Label1[i] =

@@ -170,20 +170,27 @@ bool ScenarioRunner::perform(const std::string& verb, const std::string& argumen
     std::string text = ArgumentText(rest);
 
     if (verb == "set") {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        auto* c = qobject_cast<QComboBox*>(w);
+        auto* s = qobject_cast<QScrollBar*>(w);
+        auto* b = qobject_cast<QCheckBox*>(w);
+        // What has no text or value to set is refused whether greyed or not, so that a line
+        // is valid or not whatever the state of the window.
+        if (!e && !c && !s && !b) {
+            why = "cannot set " + target.written;
+            return false;
+        }
         if (!w->isEnabled()) return true; // nobody types into a disabled box
-        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e) {
             e->setText(Q(text));
-        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        } else if (c) {
             if (c->currentText() != Q(text)) c->setEditText(Q(text));
-        } else if (auto* s = qobject_cast<QScrollBar*>(w)) {
+        } else if (s) {
             auto value = LeadingNumber(text);
             auto whole = value ? RoundHalfEvenInt32(*value) : std::nullopt;
             if (whole) SetScrollValue(s, *whole);
-        } else if (auto* b = qobject_cast<QCheckBox*>(w)) {
-            b->setChecked(text == "1");
         } else {
-            why = "cannot set " + target.written;
-            return false;
+            b->setChecked(text == "1");
         }
         return true;
     }

@@ -2,8 +2,12 @@
 BUILD_DIR := build
 ASAN_DIR  := build-asan
 PRESET    ?= release
+# Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON in CI.
+CMAKE_ARGS ?=
+# The core, checked by clang-tidy.
+CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app
 
-.PHONY: all deps build run test asan-test fuzz fuzz-merge bench format clean
+.PHONY: all deps build run test asan-test fuzz fuzz-merge bench format format-check tidy install uninstall deb clean
 
 all: build
 
@@ -12,7 +16,7 @@ deps:
 	@sh cmake/install-deps.sh debian-packages.txt
 
 $(BUILD_DIR)/build.ninja: CMakeLists.txt CMakePresets.json
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(CMAKE_ARGS)
 
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR)
@@ -26,7 +30,7 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 
 asan-test: deps
-	cmake --preset asan
+	cmake --preset asan $(CMAKE_ARGS)
 	cmake --build $(ASAN_DIR)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
 
@@ -55,5 +59,27 @@ bench: deps
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
+format-check: deps
+	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+
+# clang-tidy over the core, with the compile commands of build/ (.clang-tidy says which checks).
+# clang does not know some of g++'s warning options, an error once warnings are errors.
+tidy: deps $(BUILD_DIR)/build.ninja
+	run-clang-tidy -quiet -j 2 -p $(BUILD_DIR) -extra-arg=-Wno-unknown-warning-option $(addprefix $(CURDIR)/,$(CORE_DIRS)) > $(BUILD_DIR)/tidy.log 2>&1 \
+	  || { grep -v -e '^clang-tidy' -e 'warnings generated' $(BUILD_DIR)/tidy.log | sed 's/\x1b\[[0-9;]*m//g'; exit 1; }
+	@echo "clang-tidy: no finding in the core."
+
+# The program, its icon and its menu entry under /usr/local (run it with sudo).
+install: build
+	cmake --install $(BUILD_DIR) --strip
+
+uninstall:
+	xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+
+# A Debian package in this folder, for `sudo apt install ./simple-gagnant_*.deb`.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/simple-gagnant_*.deb .
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench build-fuzz
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench build-fuzz simple-gagnant_*.deb

@@ -6,7 +6,10 @@
 #include "screens/frmJeuGagnant.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -24,15 +27,24 @@ QString InstanceKey() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(sg::ApplicationTitle);
-    QApplication::setApplicationDisplayName(sg::ApplicationTitle);
+    // The program speaks French whatever the desktop's language, and so do Qt's own buttons
+    // and menus.
+    QTranslator qtFrench;
+    if (qtFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+    QApplication::setApplicationName(sg::Messages::ApplicationTitle);
+    QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
+    QApplication::setDesktopFileName("simple-gagnant");
+    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
 
     sg::QtPrompter qtPrompter;
     sg::Prompter& prompter = qtPrompter;
     sg::QtShell shell;
     sg::SingleInstance instance(InstanceKey());
     if (instance.otherIsRunning()) {
-        prompter.message(std::string(sg::ApplicationTitle) + " tourne déjà!");
+        prompter.message(std::string(sg::Messages::ApplicationTitle) +
+                         sg::Messages::AlreadyRunning);
         prompter.beep();
         instance.activateOther();
         return 0;
@@ -40,8 +52,8 @@ int main(int argc, char* argv[]) {
     instance.listen();
 
     sg::SharedState state;
-    state.DecimalSeparator = UserDecimalSeparator();
-    sg::Screens screens(state, prompter, shell);
+    state.settings.DecimalSeparator = UserDecimalSeparator();
+    sg::Screens screens(state, prompter, shell, QCoreApplication::applicationDirPath());
     sg::frmJeuGagnant& main = screens.main();
     QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {
         main.setWindowState(main.windowState() & ~Qt::WindowMinimized);

@@ -7,10 +7,11 @@
 
 namespace sg {
 
-void SharedState::ResetToStartValues() {
-    char separator = DecimalSeparator;
-    *this = SharedState{};
-    DecimalSeparator = separator;
+void SharedState::LoadStartValues() {
+    calc = CalculatorState{};
+    settings = Settings{.DecimalSeparator = settings.DecimalSeparator};
+    race.Close();
+    ledger = LedgerState{};
 }
 
 namespace {
@@ -32,39 +33,60 @@ using Describer = std::function<std::string(const SharedState&)>;
 
 const std::map<std::string, Describer>& Describers() {
     static const std::map<std::string, Describer> describers = {
-        {"TargetProfit", [](const SharedState& s) { return Number(s.TargetProfit); }},
-        {"PlayedHorseCount", [](const SharedState& s) { return Number(s.PlayedHorseCount + 0LL); }},
-        {"ComputedProfit", [](const SharedState& s) { return Number(s.ComputedProfit); }},
-        {"StakeTotal", [](const SharedState& s) { return Number(s.StakeTotal); }},
-        {"StakeTotalWhole", [](const SharedState& s) { return Number(s.StakeTotalWhole + 0LL); }},
-        {"LowProfitFlag", [](const SharedState& s) { return Number(s.LowProfitFlag + 0LL); }},
+        {"TargetProfit", [](const SharedState& s) { return Number(s.calc.TargetProfit); }},
+        {"PlayedHorseCount",
+         [](const SharedState& s) { return Number(s.calc.PlayedHorseCount + 0LL); }},
+        {"ComputedProfit", [](const SharedState& s) { return Number(s.calc.ComputedProfit); }},
+        {"StakeTotal", [](const SharedState& s) { return Number(s.calc.StakeTotal); }},
+        {"StakeTotalWhole",
+         [](const SharedState& s) { return Number(s.calc.StakeTotalWhole + 0LL); }},
+        {"LowProfitFlag", [](const SharedState& s) { return Number(s.calc.LowProfitFlag + 0LL); }},
         {"ExampleLoadingMarker",
-         [](const SharedState& s) { return Quoted(s.ExampleLoadingMarker); }},
+         [](const SharedState& s) { return Quoted(s.calc.ExampleLoadingMarker); }},
         {"HorseCountClickCounter",
-         [](const SharedState& s) { return Number(s.HorseCountClickCounter + 0LL); }},
-        {"WorkingTarget", [](const SharedState& s) { return Number(s.WorkingTarget); }},
-        {"OddsOffset", [](const SharedState& s) { return Number(s.OddsOffset + 0LL); }},
-        {"OddsKind", [](const SharedState& s) { return Quoted(s.OddsKind); }},
+         [](const SharedState& s) { return Number(s.calc.HorseCountClickCounter + 0LL); }},
+        {"WorkingTarget", [](const SharedState& s) { return Number(s.calc.WorkingTarget); }},
+        {"OddsOffset", [](const SharedState& s) { return Number(s.settings.OddsOffset + 0LL); }},
+        {"OddsKind", [](const SharedState& s) { return Quoted(OddsSetName(s.settings.OddsKind)); }},
         {"ShowArrivalOnRaceChange",
-         [](const SharedState& s) { return Quoted(s.ShowArrivalOnRaceChange); }},
-        {"RaceFilePath", [](const SharedState& s) { return Quoted(s.RaceFilePath); }},
-        {"CurrentRace", [](const SharedState& s) { return Number(s.CurrentRace + 0LL); }},
+         [](const SharedState& s) {
+             return Quoted(s.settings.ShowArrivalOnRaceChange ? "oui" : "");
+         }},
+        {"RaceFilePath", [](const SharedState& s) { return Quoted(s.race.RaceFilePath()); }},
+        {"CurrentRace", [](const SharedState& s) { return Number(s.race.CurrentRace + 0LL); }},
+        {"ChosenFilePath", [](const SharedState& s) { return Quoted(s.race.ChosenFilePath); }},
+        {"FileDialogStatus", [](const SharedState& s) { return Quoted(s.race.FileDialogStatus); }},
+        {"TotalStakes", [](const SharedState& s) { return Number(s.ledger.TotalStakes + 0LL); }},
+        {"TotalGains", [](const SharedState& s) { return Number(s.ledger.TotalGains + 0LL); }},
     };
     return describers;
+}
+
+// "NAME(i)" with i a whole number of one or two digits.
+std::optional<int> IndexIn(const std::string& name, const std::string& array) {
+    if (name.size() < array.size() + 3 || name.compare(0, array.size() + 1, array + "(") != 0 ||
+        name.back() != ')')
+        return std::nullopt;
+    std::string index = name.substr(array.size() + 1, name.size() - array.size() - 2);
+    if (index.empty() || index.size() > 2 ||
+        index.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoi(index);
+}
+
+template <typename Array>
+std::optional<std::string> Element(const Array& values, std::optional<int> index, int first) {
+    if (!index || *index < first || *index >= static_cast<int>(values.size())) return std::nullopt;
+    return Number(values[static_cast<std::size_t>(*index)]);
 }
 
 } // namespace
 
 std::optional<std::string> DescribeSharedValue(const SharedState& state, const std::string& name) {
-    if (name.rfind("OddsTable(", 0) == 0 && name.back() == ')') {
-        std::string index = name.substr(10, name.size() - 11);
-        if (index.empty() || index.size() > 2 ||
-            index.find_first_not_of("0123456789") != std::string::npos)
-            return std::nullopt;
-        int i = std::stoi(index);
-        if (i >= static_cast<int>(state.OddsTable.size())) return std::nullopt;
-        return Number(state.OddsTable[i]);
-    }
+    if (auto index = IndexIn(name, "OddsTable")) return Element(state.calc.OddsTable, index, 0);
+    if (auto index = IndexIn(name, "StoredOdds")) return Element(state.race.StoredOdds, index, 1);
+    if (auto index = IndexIn(name, "ArrivalNumbers"))
+        return Element(state.ledger.ArrivalNumbers, index, 1);
     auto found = Describers().find(name);
     if (found == Describers().end()) return std::nullopt;
     return found->second(state);

@@ -29,7 +29,7 @@ bool PhaseGoesOn(const SearchPhase& phase, double profit, double wanted) {
 }
 
 // Runs the search; false when it ended the handler (no recomputation, no second run).
-bool SearchTarget(SharedState& state, HorseCountScreen& screen, double wanted) {
+bool SearchTarget(CalculatorState& state, HorseCountScreen& screen, double wanted) {
     for (const SearchPhase& phase : SearchPhases) {
         for (int step = 0;
              step < MaxSearchSteps && PhaseGoesOn(phase, state.ComputedProfit, wanted); ++step) {
@@ -73,7 +73,7 @@ std::optional<std::string> MissingOddsForSelection(const HorseCountChoice& choic
     return "Vous devez d'abord mentionnner les cotes des " + std::to_string(k) + " chevaux!";
 }
 
-void SelectHorseCount(SharedState& state, HorseCountScreen& screen,
+void SelectHorseCount(CalculatorState& state, HorseCountScreen& screen,
                       const HorseCountChoice& choice) {
     if (state.HorseCountClickCounter < 32767) ++state.HorseCountClickCounter;
     if (choice.k < 1 || choice.k > 9) return;

@@ -2,7 +2,7 @@
 // brings the computed profit close to the one the user wants.
 #pragma once
 
-#include "app/SharedState.h"
+#include "calc/CalculatorState.h"
 
 #include <array>
 #include <optional>
@@ -41,6 +41,7 @@ inline constexpr int MaxSearchSteps = 10000;
 
 // One run of the horse-count handler: counting, columns, odds check, profit search,
 // recomputation and, on every second run, the run once more.
-void SelectHorseCount(SharedState& state, HorseCountScreen& screen, const HorseCountChoice& choice);
+void SelectHorseCount(CalculatorState& state, HorseCountScreen& screen,
+                      const HorseCountChoice& choice);
 
 } // namespace sg

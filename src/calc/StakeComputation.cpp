@@ -12,7 +12,7 @@ namespace {
 constexpr int Columns = 9;
 
 // S = R(1) + ... + R(k), accumulated in the order that fixes its last bit in single precision.
-float PayoutSum(const SharedState& state, int k) {
+float PayoutSum(const CalculatorState& state, int k) {
     const auto& odds = state.OddsTable;
     float sum = 0;
     auto add = [&sum](double value) {
@@ -34,7 +34,8 @@ std::optional<float> Quotient(double a, double b) {
     return ToSingle(*q);
 }
 
-void Compute(SharedState& state, int k, RoundingMode mode, StakeTexts& texts, bool preview) {
+void Compute(CalculatorState& state, int k, RoundingMode mode, char separator, StakeTexts& texts,
+             bool preview) {
     k = std::clamp(k, 1, Columns);
     state.WorkingTarget = state.TargetProfit;
     float sum = PayoutSum(state, k);
@@ -46,8 +47,7 @@ void Compute(SharedState& state, int k, RoundingMode mode, StakeTexts& texts, bo
         auto weight = Quotient(double(state.OddsTable[i]) + 1, sum);
         if (weight) stakes[i] = Quotient(state.WorkingTarget, *weight);
         if (stakes[i]) {
-            if (auto text = StakeText(*stakes[i], mode, state.DecimalSeparator))
-                texts.Label2[i] = *text;
+            if (auto text = StakeText(*stakes[i], mode, separator)) texts.Label2[i] = *text;
         }
     }
     if (!preview) {
@@ -62,7 +62,7 @@ void Compute(SharedState& state, int k, RoundingMode mode, StakeTexts& texts, bo
         if (auto t = ToSingle(double(theoretical) + *stakes[i])) theoretical = *t;
     }
 
-    RefreshStakeTotal(state, texts, !preview);
+    RefreshStakeTotal(state, texts, !preview, separator);
 
     float shownReturn = 0;
     for (int i = 1; i <= k; ++i) {
@@ -76,13 +76,12 @@ void Compute(SharedState& state, int k, RoundingMode mode, StakeTexts& texts, bo
     }
     if (preview) return;
 
-    texts.Label4 = Amount(state.ComputedProfit, state.DecimalSeparator) + " Euros";
+    texts.Label4 = Amount(state.ComputedProfit, separator) + " Euros";
     double shownProfit = LeadingNumberOr0(texts.Label4);
     if (state.StakeTotal > 0 && shownProfit > 0) {
         if (auto ratio = Quotient(state.StakeTotal, shownProfit))
             texts.lblRapport =
-                FormatAmount(*ratio, AmountFormat::ZeroDotZeroZero, state.DecimalSeparator) +
-                " fois supérieur.";
+                FormatAmount(*ratio, AmountFormat::ZeroDotZeroZero, separator) + " fois supérieur.";
     }
 }
 
@@ -132,15 +131,18 @@ bool PlayedOddsMissing(int k, const std::array<std::string, 10>& oddsTexts,
     return false;
 }
 
-void ComputeStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts) {
-    Compute(state, k, mode, texts, false);
+void ComputeStakes(CalculatorState& state, int k, RoundingMode mode, char decimalSeparator,
+                   StakeTexts& texts) {
+    Compute(state, k, mode, decimalSeparator, texts, false);
 }
 
-void PreviewStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts) {
-    Compute(state, k, mode, texts, true);
+void PreviewStakes(CalculatorState& state, int k, RoundingMode mode, char decimalSeparator,
+                   StakeTexts& texts) {
+    Compute(state, k, mode, decimalSeparator, texts, true);
 }
 
-void RefreshStakeTotal(SharedState& state, StakeTexts& texts, bool pointForComma) {
+void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForComma,
+                       char decimalSeparator) {
     state.StakeTotal = 0;
     int n = std::min<int>(state.PlayedHorseCount, Columns);
     for (int i = 1; i <= n; ++i) {
@@ -148,12 +150,13 @@ void RefreshStakeTotal(SharedState& state, StakeTexts& texts, bool pointForComma
         if (auto shown = LeadingNumber(texts.Label2[i])) {
             if (auto total = Finite(state.StakeTotal + *shown)) state.StakeTotal = *total;
         }
-        texts.Label19 = "TOTAL DES MISES " + Amount(state.StakeTotal, state.DecimalSeparator);
+        texts.Label19 = "TOTAL DES MISES " + Amount(state.StakeTotal, decimalSeparator);
         if (auto whole = RoundHalfEvenInt32(state.StakeTotal)) state.StakeTotalWhole = *whole;
     }
 }
 
-void RoundStakesToMultiple(SharedState& state, StakeTexts& texts, const std::string& multipleText) {
+void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,
+                           const std::string& multipleText, char decimalSeparator) {
     for (int i = 1; i <= Columns; ++i) {
         std::string& caption = texts.Label2[i];
         ReplaceFirstComma(caption);
@@ -168,7 +171,7 @@ void RoundStakesToMultiple(SharedState& state, StakeTexts& texts, const std::str
         auto raised = next ? ToSingle(double(*next) * *multiple) : std::nullopt;
         if (raised) caption = GeneralText(*raised);
     }
-    RefreshStakeTotal(state, texts, true);
+    RefreshStakeTotal(state, texts, true, decimalSeparator);
 }
 
 } // namespace sg

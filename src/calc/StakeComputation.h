@@ -1,7 +1,7 @@
 // The equal-return split of one bet over the horses played: stakes, total, profit and ratio.
 #pragma once
 
-#include "app/SharedState.h"
+#include "calc/CalculatorState.h"
 
 #include <array>
 #include <optional>
@@ -36,18 +36,22 @@ std::optional<std::string> MissingOddsForComputation(int k,
 
 // The full computation of the compute button for k horses (after the odds check). Every step
 // that fails (a division by zero, a value beyond its type) leaves its target as it was.
-void ComputeStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts);
+void ComputeStakes(CalculatorState& state, int k, RoundingMode mode, char decimalSeparator,
+                   StakeTexts& texts);
 
 // The same computation without a word to the user: no "aucun", no profit or ratio text, and
 // the stakes of columns 1 and 2 always written. Used by the profit search.
-void PreviewStakes(SharedState& state, int k, RoundingMode mode, StakeTexts& texts);
+void PreviewStakes(CalculatorState& state, int k, RoundingMode mode, char decimalSeparator,
+                   StakeTexts& texts);
 
 // Sums the stake texts of columns 1..PlayedHorseCount into StakeTotal, Label19 and
 // StakeTotalWhole; a decimal comma is first turned into a point when asked.
-void RefreshStakeTotal(SharedState& state, StakeTexts& texts, bool pointForComma);
+void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForComma,
+                       char decimalSeparator);
 
 // Raises every stake text to the next multiple of the leading number of multipleText, then
 // refreshes the total. Profit and ratio stay as they are.
-void RoundStakesToMultiple(SharedState& state, StakeTexts& texts, const std::string& multipleText);
+void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,
+                           const std::string& multipleText, char decimalSeparator);
 
 } // namespace sg

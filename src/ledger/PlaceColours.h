@@ -6,7 +6,7 @@
 namespace sg {
 
 struct Rgb {
-    int red, green, blue;
+    int red = 255, green = 255, blue = 255; // white unless told otherwise
 };
 
 inline constexpr Rgb NoPlaceColour{255, 255, 255};

@@ -254,6 +254,11 @@ std::string WholeText(long long value) {
     return std::to_string(value);
 }
 
+std::string WholeAmount(std::int64_t euros, char decimalSeparator) {
+    std::string whole = euros == 0 ? "" : std::to_string(euros);
+    return whole + decimalSeparator + "00";
+}
+
 std::string Trim(std::string_view text) {
     auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return "";

@@ -65,6 +65,10 @@ inline std::string Amount(float value, char decimalSeparator) {
 // A whole number as plain digits with a leading "-" when negative.
 std::string WholeText(long long value);
 
+// A whole number of euros in the ".00" format, exactly whatever its size: 35 gives "35.00",
+// 0 gives ".00", -35 gives "-35.00".
+std::string WholeAmount(std::int64_t euros, char decimalSeparator);
+
 // Text helpers shared by the screens' rules.
 std::string Trim(std::string_view text);   // spaces removed at both ends
 bool ReplaceFirstComma(std::string& text); // "," -> "."; false when there was none

@@ -82,7 +82,8 @@ std::optional<RaceFileError> CurrentLength(int descriptor, off_t& length,
 ssize_t ReadAt(int descriptor, std::uint8_t* into, std::size_t count, off_t offset) {
     std::size_t done = 0;
     while (done < count) {
-        ssize_t got = pread(descriptor, into + done, count - done, offset + done);
+        ssize_t got =
+            pread(descriptor, into + done, count - done, offset + static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return -1;
         if (got == 0) break;
@@ -98,7 +99,8 @@ std::size_t WriteAt(int descriptor, const std::uint8_t* from, std::size_t count,
     std::size_t done = 0;
     systemError = 0;
     while (done < count) {
-        ssize_t put = pwrite(descriptor, from + done, count - done, offset + done);
+        ssize_t put =
+            pwrite(descriptor, from + done, count - done, offset + static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) continue;
         if (put < 0) {
             systemError = errno;

@@ -22,10 +22,12 @@ std::optional<RaceSlot> OddsSlot(RaceField oddsField, int horse) {
     return RaceSlot{oddsField, 5 * horse, 5};
 }
 
-std::optional<RaceField> OddsFieldOfKind(std::string_view kind) {
-    if (kind == "PMH") return RaceField::OddsPMH;
-    if (kind == "PMU") return RaceField::OddsPMU;
-    return std::nullopt;
+RaceField OddsFieldOf(OddsSet set) {
+    return set == OddsSet::PMH ? RaceField::OddsPMH : RaceField::OddsPMU;
+}
+
+const char* OddsSetName(OddsSet set) {
+    return set == OddsSet::PMH ? "PMH" : "PMU";
 }
 
 } // namespace sg

@@ -5,7 +5,6 @@
 #include "racefile/RaceFields.h"
 
 #include <optional>
-#include <string_view>
 
 namespace sg {
 
@@ -35,7 +34,11 @@ std::optional<RaceSlot> ArrivalSlot(int index);
 // RaceRecord::SetSlot(field, start, 5, text) and its edge rules instead.
 std::optional<RaceSlot> OddsSlot(RaceField oddsField, int horse);
 
-// The odds field that an odds kind selects: "PMH" gives OddsPMH, "PMU" gives OddsPMU.
-std::optional<RaceField> OddsFieldOfKind(std::string_view kind);
+// The two odds sets a race keeps: the final odds (PMH) and the intermediate odds (PMU).
+enum class OddsSet { PMH, PMU };
+
+// The odds field of a set, and the set's name as the options show it ("PMH", "PMU").
+RaceField OddsFieldOf(OddsSet set);
+const char* OddsSetName(OddsSet set);
 
 } // namespace sg

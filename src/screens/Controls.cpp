@@ -16,6 +16,26 @@ QPalette::ColorRole ForeRole(const QWidget* widget) {
 }
 } // namespace
 
+namespace {
+constexpr const char* WidthTwipsProperty = "widthTwips";
+} // namespace
+
+void SetWidthTwips(QWidget* widget, int twips) {
+    widget->setProperty(WidthTwipsProperty, twips);
+    widget->resize(qRound(twips / double(TwipsPerPixel)), widget->height());
+}
+
+int WidthTwips(const QWidget* widget) {
+    QVariant twips = widget->property(WidthTwipsProperty);
+    if (twips.isValid() && qRound(twips.toInt() / double(TwipsPerPixel)) == widget->width())
+        return twips.toInt();
+    return Twips(widget->width());
+}
+
+QString Indexed(const char* name, int index) {
+    return QString("%1(%2)").arg(name).arg(index);
+}
+
 void SetBackColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(BackRole(widget), color);
@@ -52,6 +72,7 @@ ShapeBox::ShapeBox(QWidget* parent) : QFrame(parent) {
 PictureBox::PictureBox(QWidget* parent, Painter painter)
     : QWidget(parent), painter_(std::move(painter)) {
     setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -67,6 +88,13 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+// Taken here: passed on, the window under the picture would take it as a move over its bare
+// background and put its title back.
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    event->accept();
 }
 
 } // namespace sg

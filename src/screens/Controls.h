@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -23,6 +24,11 @@ inline int Pixels(int twips) {
     return twips / TwipsPerPixel;
 }
 
+// A width given in twips: the widget takes the nearest pixel width and remembers the twips,
+// so that a width of 500 twips still reads 500 though it is 33 and a third pixels.
+void SetWidthTwips(QWidget* widget, int twips);
+int WidthTwips(const QWidget* widget);
+
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -33,6 +39,23 @@ inline std::string S(const QString& text) {
 inline const QColor White(255, 255, 255);
 inline const QColor LightGrey(192, 192, 192);
 
+// "txtCote(3)": the name of element 3 of a control array.
+QString Indexed(const char* name, int index);
+
+// A widget of the window with its name and place (pixels), as every window builds them.
+template <typename W> W* Make(QWidget* parent, const QString& name, QRect geometry) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+template <typename W>
+W* Make(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    W* widget = Make<W>(parent, name, geometry);
+    widget->setText(text);
+    return widget;
+}
+
 // The background colour of a text box (its base) or of any other element (its window role).
 void SetBackColor(QWidget* widget, const QColor& color);
 QColor BackColor(const QWidget* widget);
@@ -41,6 +64,21 @@ QColor ForeColor(const QWidget* widget);
 
 // A value outside the bar's range is refused (the bar keeps its value); true when accepted.
 bool SetScrollValue(QScrollBar* bar, int value);
+
+// A label that reports every write of its text, as a text box does: what must follow a new text
+// is connected to textChanged and cannot be forgotten by a writer.
+class NotifyingLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+    void setText(const QString& text) {
+        QLabel::setText(text);
+        emit textChanged();
+    }
+
+  signals:
+    void textChanged();
+};
 
 // A filled rectangle, such as the place mark of a runner row.
 class ShapeBox : public QFrame {
@@ -59,11 +97,13 @@ class PictureBox : public QWidget {
   signals:
     void clicked();
     void mousePressed(int xTwips, int yTwips);
+    void mouseMoved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     Painter painter_;

@@ -2,13 +2,12 @@
 // interfaces, so that tests and the scenario runner can answer in place of a person.
 #pragma once
 
+#include "app/Messages.h"
+
 #include <optional>
 #include <string>
 
 namespace sg {
-
-// The application's title: the default title of every message box.
-inline constexpr const char* ApplicationTitle = "Simple Gagnant";
 
 class Prompter {
   public:

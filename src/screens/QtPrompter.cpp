@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -12,7 +11,7 @@ namespace sg {
 
 namespace {
 QString Title(const std::string& title) {
-    return QString::fromStdString(title.empty() ? ApplicationTitle : title);
+    return QString::fromStdString(title.empty() ? Messages::ApplicationTitle : title);
 }
 } // namespace
 
@@ -44,8 +43,8 @@ void QtPrompter::beep() {
 }
 
 void QtShell::openHelp(const std::string& fileName) {
-    QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromStdString(fileName));
+    // The help documents are resources of the program.
+    QString path = ":/help/" + QString::fromStdString(fileName);
     if (!help_) help_ = new HelpViewer();
     help_->showFile(path);
 }

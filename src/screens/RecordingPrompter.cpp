@@ -19,12 +19,12 @@ std::string RecordingPrompter::Escaped(const std::string& text) {
 }
 
 std::string RecordingPrompter::titleOf(const std::string& title) const {
-    return title.empty() ? ApplicationTitle : title;
+    return title.empty() ? Messages::ApplicationTitle : title;
 }
 
 void RecordingPrompter::message(const std::string& text, const std::string& title, Icon) {
     std::string shownTitle = titleOf(title);
-    if (shownTitle == ApplicationTitle) {
+    if (shownTitle == Messages::ApplicationTitle) {
         sink_("message: " + Escaped(text));
     } else {
         sink_("message [" + Escaped(shownTitle) + "]: " + Escaped(text));

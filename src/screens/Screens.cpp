@@ -1,15 +1,24 @@
 #include "screens/Screens.h"
 
+#include "screens/frmCote.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmOptions.h"
+#include "screens/frmOuvrir.h"
+#include "screens/rappJS.h"
 
 namespace sg {
 
-Screens::Screens(SharedState& state, Prompter& prompter, Shell& shell)
-    : state(state), prompter(prompter), shell(shell) {}
+Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& sharedShell,
+                 QString programFolder)
+    : state(sharedState), prompter(sharedPrompter), shell(sharedShell),
+      programFolder_(std::move(programFolder)) {}
 
 Screens::~Screens() {
-    options_.reset(); // the secondary windows go before the main one they refer to
+    // The secondary windows go before the main one they refer to.
+    fileDialog_.reset();
+    variation_.reset();
+    results_.reset();
+    options_.reset();
 }
 
 frmJeuGagnant& Screens::main() {
@@ -22,14 +31,44 @@ frmOptions& Screens::options() {
     return *options_;
 }
 
+rappJS& Screens::results() {
+    if (!results_) results_ = std::make_unique<rappJS>(*this);
+    return *results_;
+}
+
+frmCote& Screens::variation() {
+    if (!variation_) variation_ = std::make_unique<frmCote>(*this);
+    return *variation_;
+}
+
+frmOuvrir* Screens::openFileDialog() {
+    if (frmOuvrir* pending = pendingFileDialog()) {
+        pending->raise();
+        pending->activateWindow();
+        return nullptr;
+    }
+    fileDialog_ = std::make_unique<frmOuvrir>(*this, programFolder_);
+    fileDialog_->setWindowModality(Qt::ApplicationModal);
+    fileDialog_->show();
+    return fileDialog_.get();
+}
+
+frmOuvrir* Screens::pendingFileDialog() const {
+    return fileDialog_ && fileDialog_->IsPending() ? fileDialog_.get() : nullptr;
+}
+
 const std::vector<std::string>& Screens::WindowNames() {
-    static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions"};
+    static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions", "frmOuvrir",
+                                                   "rappJS", "frmCote"};
     return names;
 }
 
 QWidget* Screens::window(const std::string& name, bool create) {
     if (name == "frmJeuGagnant") return create || main_ ? &main() : nullptr;
     if (name == "frmOptions") return create || options_ ? &options() : nullptr;
+    if (name == "rappJS") return create || results_ ? &results() : nullptr;
+    if (name == "frmCote") return create || variation_ ? &variation() : nullptr;
+    if (name == "frmOuvrir") return pendingFileDialog();
     return nullptr;
 }
 

@@ -1,9 +1,12 @@
 // The windows of one run of the program, created as they are first needed, with the shared
-// values, the prompter and the shell they all use.
+// values, the prompter and the shell they all use, and the procedures that span them.
 #pragma once
 
 #include "app/SharedState.h"
 #include "screens/Prompter.h"
+#include "screens/RaceProcedures.h"
+
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -13,23 +16,36 @@ class QWidget;
 
 namespace sg {
 
+class frmCote;
 class frmJeuGagnant;
 class frmOptions;
+class frmOuvrir;
+class rappJS;
 
 class Screens {
   public:
-    Screens(SharedState& state, Prompter& prompter, Shell& shell);
+    // `programFolder` is where the file dialog starts.
+    Screens(SharedState& state, Prompter& prompter, Shell& shell, QString programFolder);
     ~Screens();
     Screens(const Screens&) = delete;
     Screens& operator=(const Screens&) = delete;
 
     frmJeuGagnant& main();
     frmOptions& options(); // created on first use, then only hidden and shown
+    rappJS& results();     // the same
+    frmCote& variation();  // the same
+    RaceProcedures& race() { return race_; }
+
+    // A new file dialog, shown. Only one is pending at a time: while it is, the request brings
+    // it forward and gives nothing.
+    frmOuvrir* openFileDialog();
+    frmOuvrir* pendingFileDialog() const;
 
     // The names of every window of the program, the main one first.
     static const std::vector<std::string>& WindowNames();
 
-    // A window by its name; a secondary window is created (not shown) when asked to.
+    // A window by its name; a secondary window is created (not shown) when asked to. The file
+    // dialog exists only while pending.
     QWidget* window(const std::string& name, bool create = true);
 
     SharedState& state;
@@ -37,8 +53,13 @@ class Screens {
     Shell& shell;
 
   private:
+    QString programFolder_;
+    RaceProcedures race_{*this};
     std::unique_ptr<frmJeuGagnant> main_;
     std::unique_ptr<frmOptions> options_;
+    std::unique_ptr<rappJS> results_;
+    std::unique_ptr<frmCote> variation_;
+    std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 
 } // namespace sg

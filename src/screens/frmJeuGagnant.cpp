@@ -1,12 +1,15 @@
 #include "screens/frmJeuGagnant.h"
 
-#include "app/RunnerRows.h"
+#include "app/Messages.h"
 #include "calc/HorseCountSelection.h"
 #include "calc/TargetProfit.h"
 #include "numbers/Numbers.h"
 #include "numbers/OddsText.h"
+#include "racefile/RunnerRows.h"
 #include "screens/Controls.h"
+#include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
+#include "screens/frmCote.h"
 #include "screens/frmOptions.h"
 
 #include <QCloseEvent>
@@ -65,6 +68,7 @@ void frmJeuGagnant::ConnectHandlers() {
         });
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(Label4, &NotifyingLabel::textChanged, this, [this] { Label4_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -75,6 +79,11 @@ void frmJeuGagnant::ConnectHandlers() {
     connect(Image1, &PictureBox::clicked, this, [this] { Image1_Click(); });
     connect(cmdVoirTous, &QPushButton::clicked, this, [this] { cmdVoirTous_Click(); });
     connect(cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
+    connect(imgCourses, &PictureBox::mousePressed, this,
+            [this](int x, int y) { imgCourses_MouseDown(x, y); });
+    connect(Image2, &PictureBox::clicked, this, [this] { Image2_Click(); });
+    connect(Image2, &PictureBox::mouseMoved, this, [this] { Image2_MouseMove(); });
+    connect(cmdEvolution, &QPushButton::clicked, this, [this] { cmdEvolution_Click(); });
     for (int i = 1; i <= 9; ++i)
         connect(cmdSupprimer[i], &QPushButton::clicked, this, [this, i] { cmdSupprimer_Click(i); });
     txtNbrepartants->installEventFilter(this);
@@ -106,16 +115,9 @@ void frmJeuGagnant::Form_Load() {
     HScroll1->setPageStep(10);
     HScroll1->setSingleStep(1);
     move(0, 0);
-    SharedState& state = screens_.state;
-    state.RaceFilePath = "Fi";
-    state.ShowArrivalOnRaceChange = "oui";
-    state.OddsKind = "PMH";
-    state.TargetProfit = 10.0f;
-    state.OddsOffset = 0;
+    screens_.state.LoadStartValues();
     FillPmuLists(RunnerCountShown());
     for (QComboBox* list : Combo1) list->setEditText("1");
-    state.PlayedHorseCount = 9;
-    state.OddsTable.fill(0.0f);
 }
 
 int frmJeuGagnant::RunnerCountShown() const {
@@ -133,7 +135,7 @@ void frmJeuGagnant::FillPmuLists(int count) {
 }
 
 void frmJeuGagnant::Form_MouseMove() {
-    setWindowTitle(MainTitle);
+    setWindowTitle(Messages::MainTitle);
 }
 
 void frmJeuGagnant::mouseMoveEvent(QMouseEvent* event) {
@@ -142,8 +144,7 @@ void frmJeuGagnant::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool frmJeuGagnant::Form_QueryUnload() {
-    return screens_.prompter.question("Voulez-vous quitter (fermer) cette application?",
-                                      "Question:");
+    return screens_.prompter.question(Messages::QuitQuestion, Messages::QuestionTitle);
 }
 
 void frmJeuGagnant::closeEvent(QCloseEvent* event) {
@@ -160,15 +161,12 @@ void frmJeuGagnant::Command3_Click() {
 }
 
 void frmJeuGagnant::Command5_Click() {
-    screens_.prompter.message(
-        "Simple Gagnant fait partie d'une petite famille de logiciels consacrés aux courses "
-        "hippiques : d'autres outils créent et tiennent à jour les fichiers de courses (.tur) "
-        "que ce programme sait lire.");
+    screens_.prompter.message(Messages::OtherPrograms);
 }
 
 void frmJeuGagnant::Image1_Click() {
-    screens_.prompter.message("Le fichier d'aide se trouve normalement en\r\nc:\\turf\\varlo\\");
-    screens_.shell.openHelp("VARLO.HLP");
+    screens_.prompter.message(Messages::HelpFolder);
+    screens_.shell.openHelp(Messages::HelpFile);
 }
 
 int frmJeuGagnant::SelectedHorseCount() const {
@@ -204,43 +202,39 @@ void frmJeuGagnant::WriteStakeTexts(const StakeTexts& texts, bool withProfit) {
     for (int i = 1; i <= 9; ++i) Label2[i]->setText(Q(texts.Label2[i]));
     Label19->setText(Q(texts.Label19));
     if (!withProfit) return;
-    SetLabel4(texts.Label4);
+    Label4->setText(Q(texts.Label4));
     lblRapport->setText(Q(texts.lblRapport));
 }
 
 void frmJeuGagnant::Command1_Click() {
-    SharedState& state = screens_.state;
+    CalculatorState& calc = screens_.state.calc;
     int k = SelectedHorseCount();
-    if (auto message = MissingOddsForComputation(k, OddsTexts(), state.ExampleLoadingMarker)) {
+    if (auto message = MissingOddsForComputation(k, OddsTexts(), calc.ExampleLoadingMarker)) {
         screens_.prompter.message(*message);
         return;
     }
     StakeTexts texts = ReadStakeTexts();
-    ComputeStakes(state, k, SelectedRoundingMode(), texts);
+    ComputeStakes(calc, k, SelectedRoundingMode(), separator(), texts);
     WriteStakeTexts(texts, true);
 }
 
 void frmJeuGagnant::PreviewStakes() {
     StakeTexts texts = ReadStakeTexts();
-    sg::PreviewStakes(screens_.state, SelectedHorseCount(), SelectedRoundingMode(), texts);
+    sg::PreviewStakes(screens_.state.calc, SelectedHorseCount(), SelectedRoundingMode(),
+                      separator(), texts);
     WriteStakeTexts(texts, false);
-}
-
-void frmJeuGagnant::SetLabel4(const std::string& text) {
-    Label4->setText(Q(text));
-    Label4_Change();
 }
 
 void frmJeuGagnant::Label4_Change() {
     ProfitReaction reaction = ReactToProfitText(S(Label4->text()));
-    if (reaction.lowProfit) screens_.state.LowProfitFlag = 1;
+    if (reaction.lowProfit) screens_.state.calc.LowProfitFlag = 1;
     lblDansleRouge->setVisible(reaction.showWarning);
 }
 
 void frmJeuGagnant::Option1_Click(int) {
     HorseCountChoice choice{SelectedHorseCount(), OddsTexts(), S(txtRecherche->text())};
     HorseCountAdapter adapter(*this);
-    SelectHorseCount(screens_.state, adapter, choice);
+    SelectHorseCount(screens_.state.calc, adapter, choice);
 }
 
 void frmJeuGagnant::ShowPlayedColumns(int k) {
@@ -263,7 +257,7 @@ void frmJeuGagnant::Option2_Click(int) {
 }
 
 void frmJeuGagnant::HScroll1_Change() {
-    screens_.state.TargetProfit = static_cast<float>(HScroll1->value());
+    screens_.state.calc.TargetProfit = static_cast<float>(HScroll1->value());
     Command1_Click();
 }
 
@@ -274,11 +268,11 @@ void frmJeuGagnant::cmdAccepter_Click() {
 
 void frmJeuGagnant::cmdRafraichir_Click() {
     if (!ShowsPositiveProfit(S(Label4->text()))) {
-        screens_.prompter.message("Veuillez d'abord choisir le montant que vous désirez gagner!");
+        screens_.prompter.message(Messages::ChooseWantedProfitFirst);
         return;
     }
     HScroll1_Change();
-    int count = screens_.state.PlayedHorseCount;
+    int count = screens_.state.calc.PlayedHorseCount;
     Option1_Click(count - 1);
     Option1_Click(count);
     Command1_Click();
@@ -286,22 +280,25 @@ void frmJeuGagnant::cmdRafraichir_Click() {
 
 void frmJeuGagnant::cmdAlademande_Click() {
     StakeTexts texts = ReadStakeTexts();
-    RoundStakesToMultiple(screens_.state, texts, S(txtArrondir->text()));
+    RoundStakesToMultiple(screens_.state.calc, texts, S(txtArrondir->text()), separator());
     WriteStakeTexts(texts, false);
+}
+
+char frmJeuGagnant::separator() const {
+    return screens_.state.settings.DecimalSeparator;
 }
 
 // Converts the box's text, or corrects a trailing comma first: that write is a change of its
 // own, which stores the odds.
 void frmJeuGagnant::StoreOdds(int index) {
     QLineEdit* box = txtCote[index];
-    SharedState& state = screens_.state;
-    OddsBoxChange change = OddsTextChanged(S(box->text()), state.OddsOffset);
+    OddsBoxChange change = OddsTextChanged(S(box->text()), screens_.state.settings.OddsOffset);
     if (change.rewrite) {
         box->setText(Q(*change.rewrite));
         return;
     }
     if (index < 1 || index > 9) return; // the runner rows beyond the bet store nothing
-    if (change.odds) state.OddsTable[index] = *change.odds;
+    if (change.odds) screens_.state.calc.OddsTable[index] = *change.odds;
     // Stored before the picker moves: a picker that rewrites the text stores its own value.
     if (change.picker) SetScrollValue(HScroll2[index], *change.picker);
 }
@@ -312,8 +309,16 @@ void frmJeuGagnant::txtCote_Change(int index) {
         HScroll2[index]->setVisible(IsPickerText(S(txtCote[index]->text())));
 }
 
+void frmJeuGagnant::ShowOddsConvention(const std::string& name) {
+    Label1[0]->setText(Q(name));
+}
+
 void frmJeuGagnant::ReconvertAllOdds() {
     for (int i = 1; i <= 22; ++i) StoreOdds(i);
+}
+
+void frmJeuGagnant::PressRafraichir() {
+    cmdRafraichir->click();
 }
 
 void frmJeuGagnant::txtCote_LostFocus(int index) {
@@ -322,7 +327,7 @@ void frmJeuGagnant::txtCote_LostFocus(int index) {
 }
 
 void frmJeuGagnant::txtCote_MouseMove(int) {
-    setWindowTitle("Inscrivez ici les cotes");
+    setWindowTitle(Messages::OddsHint);
 }
 
 void frmJeuGagnant::HScroll2_Change(int index) {
@@ -337,20 +342,20 @@ void frmJeuGagnant::HScroll2_Change(int index) {
 }
 
 void frmJeuGagnant::HScroll2_GotFocus(int) {
-    setWindowTitle("Cliquez pour choisir les cotes au lieu de les taper");
+    setWindowTitle(Messages::PickerHint);
 }
 
 void frmJeuGagnant::Command2_Click() {
-    SharedState& state = screens_.state;
-    state.ExampleLoadingMarker = "nao";
+    CalculatorState& calc = screens_.state.calc;
+    calc.ExampleLoadingMarker = "nao";
     Option1[ButtonOfHorseCount(4)]->setChecked(true);
-    state.TargetProfit = 4.0f;
+    calc.TargetProfit = 4.0f;
     const char* odds[] = {"14", "9/2", "15", "39"};
     const char* numbers[] = {"14", "8", "5", "13"};
     for (int i = 1; i <= 4; ++i) txtCote[i]->setText(odds[i - 1]);
     for (int i = 1; i <= 4; ++i) Combo1[i]->setEditText(numbers[i - 1]);
     Command1_Click();
-    state.ExampleLoadingMarker.clear();
+    calc.ExampleLoadingMarker.clear();
 }
 
 } // namespace sg
@@ -359,7 +364,8 @@ namespace sg {
 
 void frmJeuGagnant::txtNbrepartants_LostFocus() {
     FillPmuLists(RunnerCountShown());
-    double raceRunners = screens_.state.RaceRecord.FieldNumber(RaceField::RunnerCount).value_or(0);
+    double raceRunners =
+        screens_.state.race.RaceRecord.FieldNumber(RaceField::RunnerCount).value_or(0);
     auto rows = RowsEnabledForRunnerCount(raceRunners);
     for (int i = 1; i <= 22; ++i) {
         if (!rows[i]) continue;
@@ -369,13 +375,13 @@ void frmJeuGagnant::txtNbrepartants_LostFocus() {
 }
 
 void frmJeuGagnant::Combo1_GotFocus(int) {
-    setWindowTitle("Choisissez ici le numéro PMU du cheval");
+    setWindowTitle(Messages::PmuNumberHint);
 }
 
 void frmJeuGagnant::cmdSupprimer_Click(int index) {
     int n = RunnerCountShown();
     if (n == 0) {
-        screens_.prompter.message("Veuillez d'abord inscrire le nombre de partants, SVP.");
+        screens_.prompter.message(Messages::RunnerCountFirst);
         return;
     }
     RowTexts odds, numbers;
@@ -413,6 +419,97 @@ void frmJeuGagnant::cmdOptions_Click() {
     options.show();
     options.raise();
     options.activateWindow();
+}
+
+void frmJeuGagnant::imgCourses_MouseDown(int xTwips, int yTwips) {
+    screens_.race().Navigate(xTwips, yTwips);
+}
+
+void frmJeuGagnant::Image2_Click() {
+    screens_.race().ShowArrivalColours();
+}
+
+void frmJeuGagnant::Image2_MouseMove() {
+    setWindowTitle(Messages::LegendHint);
+}
+
+void frmJeuGagnant::cmdEvolution_Click() {
+    frmCote& variation = screens_.variation();
+    variation.show();
+    variation.raise();
+    variation.activateWindow();
+}
+
+void frmJeuGagnant::SetRowOdds(int row, const std::string& text) {
+    txtCote[row]->setText(Q(text));
+}
+
+void frmJeuGagnant::SetRowNumber(int row, const std::string& text) {
+    if (Combo1[row]->currentText() != Q(text)) Combo1[row]->setEditText(Q(text));
+}
+
+RowTexts frmJeuGagnant::RowOdds() const {
+    RowTexts texts;
+    for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(txtCote[row]->text());
+    return texts;
+}
+
+RowTexts frmJeuGagnant::RowNumbers() const {
+    RowTexts texts;
+    for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(Combo1[row]->currentText());
+    return texts;
+}
+
+std::string frmJeuGagnant::RunnerCountText() const {
+    return S(txtNbrepartants->text());
+}
+
+void frmJeuGagnant::SetRunnerCountText(const std::string& text) {
+    txtNbrepartants->setText(Q(text));
+}
+
+void frmJeuGagnant::SetRunnerCountWidth(int twips) {
+    SetWidthTwips(txtNbrepartants, twips);
+}
+
+void frmJeuGagnant::ShowRunnerRows(int n) {
+    for (int row = 1; row <= RunnerRows; ++row) {
+        txtCote[row]->setVisible(row <= n);
+        Combo1[row]->setVisible(row <= n);
+    }
+}
+
+void frmJeuGagnant::ShowRaceNumber(const std::string& caption) {
+    lblCourse->setText(Q(caption));
+}
+
+void frmJeuGagnant::SetHintLine(const std::string& text) {
+    setWindowTitle(Q(text));
+}
+
+void frmJeuGagnant::PaintRow(int row, const RowColours& colours) {
+    SetBackColor(Shape1[row], QColor(colours.mark.red, colours.mark.green, colours.mark.blue));
+    SetBackColor(txtCote[row], QColor(colours.box.red, colours.box.green, colours.box.blue));
+}
+
+std::string frmJeuGagnant::ProfitText() const {
+    return S(Label4->text());
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnOdds() const {
+    return OddsTexts();
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnNumbers() const {
+    std::array<std::string, 10> texts;
+    for (int i = 1; i <= 9; ++i) texts[i] = S(Combo1[i]->currentText());
+    return texts;
+}
+
+std::array<std::string, 10> frmJeuGagnant::ColumnStakes() const {
+    std::array<std::string, 10> texts;
+    for (int i = 1; i <= 9; ++i) texts[i] = S(Label2[i]->text());
+    return texts;
 }
 
 } // namespace sg

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "calc/StakeComputation.h"
+#include "ledger/Arrival.h"
+#include "racefile/RunnerRows.h"
 
 #include <QWidget>
 
@@ -20,10 +22,9 @@ class QStringListModel;
 namespace sg {
 
 class Screens;
+class NotifyingLabel;
 class PictureBox;
 class ShapeBox;
-
-inline constexpr const char* MainTitle = "Calcul rentabilité: Jeu simple gagnant";
 
 class frmJeuGagnant : public QWidget {
     Q_OBJECT
@@ -58,12 +59,33 @@ class frmJeuGagnant : public QWidget {
     void cmdSupprimer_Click(int index);
     void cmdVoirTous_Click();
     void cmdOptions_Click();
+    void imgCourses_MouseDown(int xTwips, int yTwips);
+    void Image2_Click();
+    void Image2_MouseMove();
+    void cmdEvolution_Click();
 
-    // Every odds box converted again, as after a change of the odds convention.
+    // What the options window asks of this one after a change of the odds convention: the
+    // convention's name in the corner, every odds box converted again, "Rafraîchir" pressed.
+    void ShowOddsConvention(const std::string& name);
     void ReconvertAllOdds();
+    void PressRafraichir();
 
-    // The profit label has no change signal: every write goes through here.
-    void SetLabel4(const std::string& text);
+    // What the race procedures read and write on this window.
+    void SetRowOdds(int row, const std::string& text);   // the change handler runs
+    void SetRowNumber(int row, const std::string& text); // the PMU number's text
+    RowTexts RowOdds() const;
+    RowTexts RowNumbers() const;
+    std::string RunnerCountText() const;
+    void SetRunnerCountText(const std::string& text);
+    void SetRunnerCountWidth(int twips);
+    void ShowRunnerRows(int n); // rows 1..n shown, the others hidden
+    void ShowRaceNumber(const std::string& caption);
+    void SetHintLine(const std::string& text); // the window's caption
+    void PaintRow(int row, const RowColours& colours);
+    std::string ProfitText() const;
+    std::array<std::string, 10> ColumnOdds() const;    // odds boxes 1..9
+    std::array<std::string, 10> ColumnNumbers() const; // PMU numbers 1..9
+    std::array<std::string, 10> ColumnStakes() const;  // stakes 1..9
 
     int SelectedHorseCount() const;
     RoundingMode SelectedRoundingMode() const;
@@ -78,8 +100,8 @@ class frmJeuGagnant : public QWidget {
     std::array<QLabel*, 10> Label2{};
     std::array<QRadioButton*, 11> Option1{}; // indices 0..7 and 10
     std::array<QRadioButton*, 3> Option2{};
-    std::array<QLabel*, 3> Label3{}; // indices 0 and 2
-    QLabel* Label4 = nullptr;
+    std::array<QLabel*, 3> Label3{};  // indices 0 and 2
+    NotifyingLabel* Label4 = nullptr; // every write runs Label4_Change
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
@@ -103,6 +125,10 @@ class frmJeuGagnant : public QWidget {
     QPushButton* cmdVoirTous = nullptr;
     QPushButton* cmdOptions = nullptr;
     PictureBox* Image1 = nullptr;
+    QLabel* lblCourse = nullptr;
+    PictureBox* imgCourses = nullptr;
+    PictureBox* Image2 = nullptr;
+    QPushButton* cmdEvolution = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +147,7 @@ class frmJeuGagnant : public QWidget {
     void ShowPlayedColumns(int k);
     void StoreOdds(int index);
     int RunnerCountShown() const;
+    char separator() const; // the user's decimal separator
 
     Screens& screens_;
     QStringListModel* pmuNumbers_ = nullptr;

@@ -1,8 +1,10 @@
 // Where the elements of the main window stand. Positions are in pixels at 15 twips each,
 // for a window of 9600 twips (640 pixels) wide.
+#include "app/Messages.h"
 #include "calc/HorseCountSelection.h"
 #include "ledger/PlaceColours.h"
 #include "screens/Controls.h"
+#include "screens/Pictures.h"
 #include "screens/frmJeuGagnant.h"
 
 #include <QComboBox>
@@ -23,40 +25,12 @@ constexpr int ColumnLeft = 64; // x of horse column 1
 constexpr int ColumnStep = 63; // distance between two horse columns
 constexpr int ColumnWidth = 58;
 
-QString Indexed(const char* name, int index) {
-    return QString("%1(%2)").arg(name).arg(index);
-}
-
-template <typename W> W* Make(QWidget* parent, const QString& name, QRect geometry) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* label = Make<QLabel>(parent, name, geometry);
-    label->setText(text);
-    return label;
+    return Make<QLabel>(parent, name, text, geometry);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* button = Make<QPushButton>(parent, name, geometry);
-    button->setText(text);
-    return button;
-}
-
-void DrawHelpIcon(QPainter& p, const QRect& r) {
-    QRect circle = r.adjusted(1, 1, -2, -2);
-    p.setBrush(QColor(40, 90, 170));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(circle);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(circle.height() * 2 / 3);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(circle, Qt::AlignCenter, "?");
+    return Make<QPushButton>(parent, name, text, geometry);
 }
 
 const char* const ColumnCaptions[10] = {"",     "1er cheval", "2ème", "3ème", "4ème",
@@ -85,8 +59,8 @@ const char* const HorseCountCaptions[11] = {"3 chevaux ", "2 chevaux ", "4 cheva
 
 void frmJeuGagnant::BuildWidgets() {
     setObjectName("frmJeuGagnant");
-    setWindowTitle(MainTitle);
-    setFixedSize(Pixels(9600), 548);
+    setWindowTitle(Messages::MainTitle);
+    setFixedSize(Pixels(9600), 590);
     setMouseTracking(true);
 
     QFont bold = font();
@@ -207,7 +181,8 @@ void frmJeuGagnant::BuildWidgets() {
     // The target profit, the wanted profit and the ratio.
     Label6 = MakeLabel(this, "Label6", "Bénéfice recherché", {8, 410, 130, 20});
     Label6->setFont(bold);
-    Label4 = MakeLabel(this, "Label4", "EUROS (FS, etc.)", {140, 410, 160, 20});
+    Label4 = Make<NotifyingLabel>(this, "Label4", {140, 410, 160, 20});
+    Label4->setText("EUROS (FS, etc.)");
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label4->setFont(bold);
     Label3[0] = MakeLabel(this, Indexed("Label3", 0),
@@ -245,6 +220,18 @@ void frmJeuGagnant::BuildWidgets() {
     txtNbrepartants->setText("18");
     cmdVoirTous = MakeButton(this, "cmdVoirTous", "Voir tous", {186, 518, 114, 24});
     cmdOptions = MakeButton(this, "cmdOptions", "Options avancées", {312, 518, 150, 24});
+
+    // The race of the open race file, the way to other races, and the place colours.
+    lblCourse = MakeLabel(this, "lblCourse", "Course actuelle: ", {8, 558, 150, 20});
+    lblCourse->setFont(bold);
+    imgCourses = new PictureBox(this, DrawRaceNavigation);
+    imgCourses->setObjectName("imgCourses");
+    imgCourses->setGeometry(160, 555, 101, 26);
+    imgCourses->setToolTip("Course précédente, numéro, dernière course, course suivante");
+    Image2 = new PictureBox(this, DrawPlaceLegend);
+    Image2->setObjectName("Image2");
+    Image2->setGeometry(272, 556, 250, 24);
+    cmdEvolution = MakeButton(this, "cmdEvolution", "Voir évolution", {528, 554, 108, 28});
 
     // The place colours of the first five rows until the first arrival is shown.
     for (int i = 1; i <= 5; ++i) {

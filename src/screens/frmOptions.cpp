@@ -1,7 +1,11 @@
 #include "screens/frmOptions.h"
 
+#include "app/Messages.h"
+#include "screens/Controls.h"
+#include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
+#include "screens/rappJS.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -44,7 +48,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 250);
+    setFixedSize(440, 566);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -56,26 +60,98 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                         "dès que l'on change de course", "seulement après avoir joué",
                         OptionVoirArrivee, 168);
 
+    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 94});
+    FrameFichier->setTitle("Fichier de courses");
+    cmdOuvrir =
+        Make<QPushButton>(FrameFichier, "cmdOuvrir", "Utiliser le fichier...", {12, 24, 170, 28});
+    lblFichier = Make<QLabel>(FrameFichier, "lblFichier", Messages::NoFileYet, {192, 24, 220, 28});
+    lblFichier->setWordWrap(true);
+    lblFichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cmdRapportsetArrivee = Make<QPushButton>(FrameFichier, "cmdRapportsetArrivee",
+                                             "Arivée / Enregistrer", {12, 58, 170, 28});
+
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 210});
+    FrameJeu->setTitle("Jeu et bilan");
+    Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
+    QFont bold = Command1->font();
+    bold.setBold(true);
+    Command1->setFont(bold);
+    cmdMettreazero = Make<QPushButton>(FrameJeu, "cmdMettreazero", "Mettre les comptes à zéro",
+                                       {196, 24, 212, 34});
+    BalanceTexts start = StartBalanceTexts();
+    lblMontantJoue =
+        Make<QLabel>(FrameJeu, "lblMontantJoue", Q(start.lblMontantJoue), {12, 68, 396, 22});
+    lblTotalMises =
+        Make<QLabel>(FrameJeu, "lblTotalMises", Q(start.lblTotalMises), {12, 92, 396, 22});
+    lblGagne = Make<QLabel>(FrameJeu, "lblGagne", Q(start.lblGagne), {12, 116, 396, 22});
+    lblTotaldesgains =
+        Make<QLabel>(FrameJeu, "lblTotaldesgains", Q(start.lblTotaldesgains), {12, 140, 396, 22});
+    Shape1 = Make<ShapeBox>(FrameJeu, "Shape1", {12, 170, 26, 26});
+    lblBilan = Make<QLabel>(FrameJeu, "lblBilan", Q(start.lblBilan), {46, 170, 362, 26});
+    lblBilan->setFont(bold);
+    lblBilan->setWordWrap(true);
+
     OnSelect(this, OptionPlus1, [this](int i) { OptionPlus1_Click(i); });
     OnSelect(this, OptionPMHouPMU, [this](int i) { OptionPMHouPMU_Click(i); });
     OnSelect(this, OptionVoirArrivee, [this](int i) { OptionVoirArrivee_Click(i); });
+    connect(cmdOuvrir, &QPushButton::clicked, this, [this] { cmdOuvrir_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(cmdMettreazero, &QPushButton::clicked, this, [this] { cmdMettreazero_Click(); });
+    connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
+            [this] { cmdRapportsetArrivee_Click(); });
 }
 
 void frmOptions::OptionPlus1_Click(int) {
     frmJeuGagnant& main = screens_.main();
     bool odds = OptionPlus1[0]->isChecked();
-    screens_.state.OddsOffset = odds ? 0 : -1;
-    main.Label1[0]->setText(odds ? "Cotes" : "Rapports");
+    screens_.state.settings.OddsOffset = odds ? 0 : -1;
+    main.ShowOddsConvention(odds ? "Cotes" : "Rapports");
     main.ReconvertAllOdds();
-    main.cmdRafraichir->click();
+    main.PressRafraichir();
 }
 
 void frmOptions::OptionPMHouPMU_Click(int) {
-    screens_.state.OddsKind = OptionPMHouPMU[0]->isChecked() ? "PMH" : "PMU";
+    screens_.state.settings.OddsKind = OptionPMHouPMU[0]->isChecked() ? OddsSet::PMH : OddsSet::PMU;
 }
 
 void frmOptions::OptionVoirArrivee_Click(int) {
-    screens_.state.ShowArrivalOnRaceChange = OptionVoirArrivee[0]->isChecked() ? "oui" : "";
+    screens_.state.settings.ShowArrivalOnRaceChange = OptionVoirArrivee[0]->isChecked();
+}
+
+void frmOptions::cmdOuvrir_Click() {
+    screens_.race().ChooseRaceFile();
+}
+
+void frmOptions::cmdRapportsetArrivee_Click() {
+    rappJS& results = screens_.results();
+    results.show();
+    results.raise();
+    results.activateWindow();
+}
+
+void frmOptions::ShowFilePath(const std::string& path) {
+    lblFichier->setText(Q(path));
+}
+
+void frmOptions::Command1_Click() {
+    screens_.race().Play();
+}
+
+void frmOptions::cmdMettreazero_Click() {
+    screens_.state.calc.StakeTotalWhole = 0;
+    ShowBalance(ResetLedger(screens_.state.ledger));
+}
+
+void frmOptions::ShowBalance(const BalanceTexts& texts) {
+    lblMontantJoue->setText(Q(texts.lblMontantJoue));
+    lblTotalMises->setText(Q(texts.lblTotalMises));
+    lblGagne->setText(Q(texts.lblGagne));
+    lblTotaldesgains->setText(Q(texts.lblTotaldesgains));
+    lblBilan->setText(Q(texts.lblBilan));
+}
+
+void frmOptions::PaintBalanceMark(const Rgb& colour) {
+    SetBackColor(Shape1, QColor(colour.red, colour.green, colour.blue));
 }
 
 void frmOptions::closeEvent(QCloseEvent* event) {

@@ -1,16 +1,22 @@
 // The options window: how odds are typed, which odds a race file holds, when the arrival shows.
 #pragma once
 
+#include "ledger/Play.h"
+
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QGroupBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace sg {
 
 class Screens;
+class ShapeBox;
 
 class frmOptions : public QWidget {
     Q_OBJECT
@@ -20,12 +26,35 @@ class frmOptions : public QWidget {
     void OptionPlus1_Click(int index);
     void OptionPMHouPMU_Click(int index);
     void OptionVoirArrivee_Click(int index);
+    void cmdOuvrir_Click();
+    void cmdRapportsetArrivee_Click();
+    void Command1_Click();
+    void cmdMettreazero_Click();
+
+    // The path of the race file now open.
+    void ShowFilePath(const std::string& path);
+    // The balance after a play or a reset; the mark changes only with a play.
+    void ShowBalance(const BalanceTexts& texts);
+    void PaintBalanceMark(const Rgb& colour);
 
     std::array<QGroupBox*, 2> Frame2{};
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 2> OptionPlus1{};
     std::array<QRadioButton*, 2> OptionPMHouPMU{};
     std::array<QRadioButton*, 2> OptionVoirArrivee{};
+    QGroupBox* FrameFichier = nullptr;
+    QPushButton* cmdOuvrir = nullptr;
+    QLabel* lblFichier = nullptr;
+    QPushButton* cmdRapportsetArrivee = nullptr;
+    QGroupBox* FrameJeu = nullptr;
+    QPushButton* Command1 = nullptr; // "JOUER"
+    QPushButton* cmdMettreazero = nullptr;
+    QLabel* lblMontantJoue = nullptr;
+    QLabel* lblTotalMises = nullptr;
+    QLabel* lblGagne = nullptr;
+    QLabel* lblTotaldesgains = nullptr;
+    QLabel* lblBilan = nullptr;
+    ShapeBox* Shape1 = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override; // the close box only hides the window

@@ -11,14 +11,14 @@ namespace {
 
 // A screen whose profit is a function of the target, as the real computation is.
 struct FakeScreen : HorseCountScreen {
-    SharedState& state;
+    CalculatorState& state;
     std::function<float(float)> profitOf = [](float target) { return 4 * target; };
     int computes = 0, previews = 0;
     std::vector<std::string> messages;
     std::vector<float> previewedTargets;
     int shownColumns = 0;
 
-    explicit FakeScreen(SharedState& s) : state(s) {}
+    explicit FakeScreen(CalculatorState& s) : state(s) {}
     void ShowPlayedColumns(int k) override { shownColumns = k; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void Compute() override {
@@ -53,7 +53,7 @@ TEST(HorseCountSelection, MissingOddsStopTheRunWithTheMessageOfTheCount) {
         {9, {9}, "Vous devez d'abord mentionnner les cotes des 9 chevaux!"},
     };
     for (const auto& c : cases) {
-        SharedState state;
+        CalculatorState state;
         FakeScreen screen(state);
         HorseCountChoice choice = Choice(c.k, "Montant?");
         for (int i : c.empty) choice.oddsTexts[i] = "";
@@ -64,7 +64,7 @@ TEST(HorseCountSelection, MissingOddsStopTheRunWithTheMessageOfTheCount) {
         EXPECT_EQ(screen.computes, 0);
     }
     // While the example fills the screen, four horses go on without odds.
-    SharedState state;
+    CalculatorState state;
     state.ExampleLoadingMarker = "nao";
     FakeScreen screen(state);
     HorseCountChoice choice = Choice(4, "");
@@ -75,7 +75,7 @@ TEST(HorseCountSelection, MissingOddsStopTheRunWithTheMessageOfTheCount) {
 }
 
 TEST(HorseCountSelection, EverySecondRunRunsOnceMore) {
-    SharedState state;
+    CalculatorState state;
     FakeScreen screen(state);
     SelectHorseCount(state, screen, Choice(3, "Montant?"));
     EXPECT_EQ(screen.computes, 2);
@@ -90,7 +90,7 @@ TEST(HorseCountSelection, EverySecondRunRunsOnceMore) {
 }
 
 TEST(HorseCountSelection, AWantedProfitOfTenOrLessOnlyAddsAThirdComputation) {
-    SharedState state;
+    CalculatorState state;
     FakeScreen screen(state); // profit 40 for the target 10
     SelectHorseCount(state, screen, Choice(2, "8"));
     EXPECT_EQ(screen.previews, 0);
@@ -98,7 +98,7 @@ TEST(HorseCountSelection, AWantedProfitOfTenOrLessOnlyAddsAThirdComputation) {
 }
 
 TEST(HorseCountSelection, TheSearchNarrowsTheTargetInSixPhases) {
-    SharedState state;
+    CalculatorState state;
     state.TargetProfit = 50;
     state.ComputedProfit = 200;
     FakeScreen screen(state);
@@ -114,14 +114,14 @@ TEST(HorseCountSelection, TheSearchNarrowsTheTargetInSixPhases) {
 }
 
 TEST(HorseCountSelection, ALowProfitFoundByTheSearchEndsTheRun) {
-    SharedState state;
+    CalculatorState state;
     state.ComputedProfit = 1.5; // below 2: one computation ends the handler
     FakeScreen screen(state);
     SelectHorseCount(state, screen, Choice(2, "500"));
     EXPECT_EQ(screen.computes, 1);
     EXPECT_EQ(screen.previews, 0);
 
-    SharedState flagged;
+    CalculatorState flagged;
     flagged.ComputedProfit = 400;
     flagged.LowProfitFlag = 1;
     FakeScreen flaggedScreen(flagged);
@@ -137,7 +137,7 @@ TEST(HorseCountSelection, ASearchThatCannotMoveTheProfitStillEnds) {
         float target;
     } cases[] = {{"1e300", 10}, {"1e300", 3e38f}, {"11", 10}};
     for (const auto& c : cases) {
-        SharedState state;
+        CalculatorState state;
         state.TargetProfit = c.target;
         state.ComputedProfit = 500;
         FakeScreen screen(state);

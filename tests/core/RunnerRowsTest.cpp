@@ -1,4 +1,4 @@
-#include "app/RunnerRows.h"
+#include "racefile/RunnerRows.h"
 
 #include <gtest/gtest.h>
 

@@ -6,15 +6,16 @@ namespace sg {
 namespace {
 
 struct Bet {
-    SharedState state;
+    CalculatorState state;
     StakeTexts texts;
+    char separator;
 
-    Bet(std::initializer_list<float> odds, float target, char separator = '.') {
+    Bet(std::initializer_list<float> odds, float target, char decimalSeparator = '.')
+        : separator(decimalSeparator) {
         int i = 1;
         for (float o : odds) state.OddsTable[i++] = o;
         state.TargetProfit = target;
         state.PlayedHorseCount = static_cast<std::int16_t>(odds.size());
-        state.DecimalSeparator = separator;
         for (auto& label : texts.Label2) label = "???";
         texts.Label4 = "EUROS (FS, etc.)";
         texts.lblRapport = "(ratio)";
@@ -67,7 +68,7 @@ TEST(ComputeStakes, TheExampleBetInEveryRoundingMode) {
     };
     for (const auto& c : cases) {
         Bet bet({14, 4.5f, 15, 39}, 4, c.separator);
-        ComputeStakes(bet.state, 4, c.mode, bet.texts);
+        ComputeStakes(bet.state, 4, c.mode, bet.separator, bet.texts);
         EXPECT_EQ(bet.Stakes(4), c.stakes);
         EXPECT_EQ(bet.texts.Label2[5], "aucun");
         EXPECT_EQ(bet.texts.Label19, c.total);
@@ -77,7 +78,7 @@ TEST(ComputeStakes, TheExampleBetInEveryRoundingMode) {
         EXPECT_EQ(bet.state.WorkingTarget, 4.0f);
     }
     Bet bet({14, 4.5f, 15, 39}, 4);
-    ComputeStakes(bet.state, 4, RoundingMode::Decimals, bet.texts);
+    ComputeStakes(bet.state, 4, RoundingMode::Decimals, bet.separator, bet.texts);
     EXPECT_FLOAT_EQ(bet.state.ComputedProfit, 203.21365f);
     EXPECT_DOUBLE_EQ(bet.state.StakeTotal, 102.82);
 }
@@ -108,7 +109,7 @@ TEST(ComputeStakes, SmallBetsAndTheRedCase) {
         for (std::size_t i = 0; i < c.odds.size(); ++i) bet.state.OddsTable[i + 1] = c.odds[i];
         int k = static_cast<int>(c.odds.size());
         bet.state.PlayedHorseCount = static_cast<std::int16_t>(k);
-        ComputeStakes(bet.state, k, RoundingMode::Decimals, bet.texts);
+        ComputeStakes(bet.state, k, RoundingMode::Decimals, bet.separator, bet.texts);
         EXPECT_EQ(bet.Stakes(static_cast<int>(c.stakes.size())), c.stakes);
         EXPECT_EQ(bet.texts.Label19, c.total);
         EXPECT_EQ(bet.texts.Label4, c.profit);
@@ -119,9 +120,9 @@ TEST(ComputeStakes, SmallBetsAndTheRedCase) {
 TEST(ComputeStakes, BeforeAnySelectionTheThirdModeLeavesTheOtherRowsAlone) {
     Bet bet({4}, 10);
     bet.state.PlayedHorseCount = 9; // start-up value while "1 cheval" is selected
-    ComputeStakes(bet.state, 1, RoundingMode::UpToTen, bet.texts);
+    ComputeStakes(bet.state, 1, RoundingMode::UpToTen, bet.separator, bet.texts);
     EXPECT_EQ(bet.Stakes(3), (Stakes{"10", "???", "???"}));
-    ComputeStakes(bet.state, 1, RoundingMode::Decimals, bet.texts);
+    ComputeStakes(bet.state, 1, RoundingMode::Decimals, bet.separator, bet.texts);
     EXPECT_EQ(bet.Stakes(3), (Stakes{"10.00", "aucun", "aucun"}));
 }
 
@@ -130,14 +131,14 @@ TEST(ComputeStakes, AFailedStepKeepsWhatItWouldHaveWritten) {
     Bet bet({-1}, 10);
     bet.texts.Label2[1] = "12.00";
     bet.state.ComputedProfit = 7;
-    ComputeStakes(bet.state, 1, RoundingMode::Decimals, bet.texts);
+    ComputeStakes(bet.state, 1, RoundingMode::Decimals, bet.separator, bet.texts);
     EXPECT_EQ(bet.texts.Label2[1], "12.00");
     EXPECT_EQ(bet.texts.Label2[2], "aucun");
     EXPECT_FLOAT_EQ(bet.state.ComputedProfit, 0.0f); // nothing staked, nothing returned
 
     // A target beyond the range of the stakes.
     Bet huge({1, 1}, 3e38f);
-    ComputeStakes(huge.state, 2, RoundingMode::Decimals, huge.texts);
+    ComputeStakes(huge.state, 2, RoundingMode::Decimals, huge.separator, huge.texts);
     EXPECT_EQ(huge.texts.Label2[1], "???");
     EXPECT_EQ(huge.texts.Label19, "TOTAL DES MISES .00");
 }
@@ -167,7 +168,7 @@ TEST(PreviewStakes, RecomputesSilently) {
     };
     for (const auto& c : cases) {
         Bet bet({1, 3}, 10);
-        PreviewStakes(bet.state, 2, c.mode, bet.texts);
+        PreviewStakes(bet.state, 2, c.mode, bet.separator, bet.texts);
         EXPECT_EQ(bet.Stakes(3), (Stakes{c.stakes[0], c.stakes[1], "???"}));
         EXPECT_EQ(bet.state.StakeTotal, 45.0 + (c.mode == RoundingMode::UpToTen ? 5 : 0));
         EXPECT_FLOAT_EQ(bet.state.ComputedProfit, c.profit);
@@ -177,7 +178,7 @@ TEST(PreviewStakes, RecomputesSilently) {
     // One horse: column 2 shows what horse 2 would get but counts nowhere.
     Bet one({4, 1}, 10);
     one.state.PlayedHorseCount = 1;
-    PreviewStakes(one.state, 1, RoundingMode::Decimals, one.texts);
+    PreviewStakes(one.state, 1, RoundingMode::Decimals, one.separator, one.texts);
     EXPECT_EQ(one.Stakes(3), (Stakes{"10.00", "25.00", "???"}));
     EXPECT_FLOAT_EQ(one.state.ComputedProfit, 40);
     EXPECT_EQ(one.state.StakeTotal, 10);
@@ -208,7 +209,7 @@ TEST(RoundStakesToMultiple, RaisesEveryStakeToTheNextMultiple) {
         bet.state.PlayedHorseCount = 2;
         bet.state.StakeTotalWhole = 0;
         for (std::size_t i = 0; i < c.before.size(); ++i) bet.texts.Label2[i + 1] = c.before[i];
-        RoundStakesToMultiple(bet.state, bet.texts, c.multiple);
+        RoundStakesToMultiple(bet.state, bet.texts, c.multiple, bet.separator);
         EXPECT_EQ(bet.Stakes(3), c.after) << c.multiple;
         EXPECT_EQ(bet.texts.Label19, c.total) << c.multiple;
         EXPECT_EQ(bet.state.StakeTotalWhole, c.whole) << c.multiple;

@@ -1,6 +1,7 @@
 #include "ScreenFixture.h"
 
 #include "screens/Controls.h"
+#include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
 
@@ -21,9 +22,9 @@ namespace {
 TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
     QTest::keyClicks(main.txtCote[1], "4,");
     EXPECT_EQ(main.txtCote[1]->text(), "4.");
-    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
     QTest::keyClicks(main.txtCote[1], "5");
-    EXPECT_EQ(state.OddsTable[1], 4.5f);
+    EXPECT_EQ(state.calc.OddsTable[1], 4.5f);
     EXPECT_FALSE(main.HScroll2[1]->isVisibleTo(&main));
 }
 
@@ -41,7 +42,7 @@ TEST_F(ScreenTest, APastedTextOfThousandsOfCommasIsCorrectedInOneChange) {
         main.txtCote[c.box]->setText(c.pasted);
         EXPECT_EQ(main.txtCote[c.box]->text(), c.shown) << c.box;
         if (c.box <= 9) {
-            EXPECT_EQ(state.OddsTable[c.box], c.stored);
+            EXPECT_EQ(state.calc.OddsTable[c.box], c.stored);
         }
     }
 }
@@ -50,43 +51,43 @@ TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesN
     main.txtCote[1]->setText("4");
     main.txtCote[2]->setText("3");
     main.Option1[1]->setChecked(true);
-    EXPECT_EQ(state.HorseCountClickCounter, 1);
-    EXPECT_EQ(state.PlayedHorseCount, 2);
+    EXPECT_EQ(state.calc.HorseCountClickCounter, 1);
+    EXPECT_EQ(state.calc.PlayedHorseCount, 2);
     main.Option1[1]->setChecked(true);
     QTest::mouseClick(main.Option1[1], Qt::LeftButton);
-    EXPECT_EQ(state.HorseCountClickCounter, 1);
+    EXPECT_EQ(state.calc.HorseCountClickCounter, 1);
     QTest::mouseClick(main.Option1[10], Qt::LeftButton);
-    EXPECT_EQ(state.HorseCountClickCounter, 3); // the second selection runs twice
+    EXPECT_EQ(state.calc.HorseCountClickCounter, 3); // the second selection runs twice
 }
 
 TEST_F(ScreenTest, ThePickerRefusesOddsBeyondItsRangeInsteadOfClamping) {
     main.txtCote[1]->setText("5");
     main.txtCote[1]->setText("150");
     EXPECT_EQ(main.HScroll2[1]->value(), 5);
-    EXPECT_EQ(state.OddsTable[1], 150.0f);
+    EXPECT_EQ(state.calc.OddsTable[1], 150.0f);
     EXPECT_FALSE(SetScrollValue(main.HScroll1, 0));
     EXPECT_EQ(main.HScroll1->value(), 1);
 }
 
 TEST_F(ScreenTest, TheOffsetIsAppliedOncePerChange) {
-    state.OddsOffset = -1;
+    state.settings.OddsOffset = -1;
     main.txtCote[1]->setText("05"); // the picker rewrites it as 5: still one offset
     EXPECT_EQ(main.txtCote[1]->text(), "5");
-    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
     main.txtCote[1]->setText("5"); // the same text again is no change
-    EXPECT_EQ(state.OddsTable[1], 4.0f);
+    EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
     main.txtCote[1]->setText("15e-1"); // 1.5 read, picker 2 writes "2"
     EXPECT_EQ(main.txtCote[1]->text(), "2");
-    EXPECT_EQ(state.OddsTable[1], 1.0f);
+    EXPECT_EQ(state.calc.OddsTable[1], 1.0f);
 }
 
 TEST_F(ScreenTest, WritingTheProfitRunsItsChangeRule) {
-    main.SetLabel4("-3.00 Euros");
+    main.Label4->setText("-3.00 Euros");
     EXPECT_TRUE(main.lblDansleRouge->isVisibleTo(&main));
-    EXPECT_EQ(state.LowProfitFlag, 1);
-    main.SetLabel4("40.00 Euros");
+    EXPECT_EQ(state.calc.LowProfitFlag, 1);
+    main.Label4->setText("40.00 Euros");
     EXPECT_FALSE(main.lblDansleRouge->isVisibleTo(&main));
-    EXPECT_EQ(state.LowProfitFlag, 1);
+    EXPECT_EQ(state.calc.LowProfitFlag, 1);
 }
 
 TEST_F(ScreenTest, TheWindowIs9600TwipsWideAndTheHelpOpensOnAClick) {
@@ -113,13 +114,28 @@ TEST(Fermer, EndsTheRealProgramWithoutTheQuestion) {
     std::vector<std::string> lines;
     RecordingPrompter prompter([&lines](const std::string& line) { lines.push_back(line); });
     QtShell shell;
-    Screens screens(state, prompter, shell);
+    Screens screens(state, prompter, shell, QDir::currentPath());
     screens.main().show();
     screens.main().Command3->click();
     EXPECT_TRUE(lines.empty());
     // The exit asked for ends the event loop at once; a loop started afterwards runs again.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+TEST(Help, TheDocumentTravelsInsideTheProgram) {
+    QtShell shell;
+    shell.openHelp("VARLO.HLP");
+    HelpViewer* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<HelpViewer*>(window); viewer && viewer->isVisible()) {
+            help = viewer;
+        }
+    }
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->documentTitle(), "Aide de Simple Gagnant");
+    EXPECT_TRUE(help->toPlainText().contains("Inscrire les cotes"));
+    help->close();
 }
 
 TEST_F(ScreenTest, LeavingTheWindowIsNoLeavingOfTheBox) {

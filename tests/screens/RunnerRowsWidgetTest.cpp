@@ -32,12 +32,12 @@ TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsQuicklyAndKeepsTheirTexts
 }
 
 TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {
-    state.RaceRecord.SetField(RaceField::RunnerCount, "14");
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "14");
     LeaveRunnerCount(main, "14");
     EXPECT_TRUE(main.txtCote[14]->isEnabled());
     EXPECT_FALSE(main.txtCote[15]->isEnabled());
     EXPECT_FALSE(main.Combo1[22]->isEnabled());
-    state.RaceRecord.SetField(RaceField::RunnerCount, "5"); // five or fewer: nothing changes
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "5"); // five or fewer: nothing changes
     LeaveRunnerCount(main, "5");
     EXPECT_FALSE(main.txtCote[15]->isEnabled());
     EXPECT_TRUE(main.txtCote[4]->isEnabled());
@@ -48,7 +48,7 @@ TEST_F(ScreenTest, TheOptionsWindowIsMadeOnceAndItsCloseBoxOnlyHidesIt) {
     frmOptions& options = screens.options();
     EXPECT_TRUE(options.isVisible());
     QTest::mouseClick(options.OptionPMHouPMU[1], Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_EQ(state.OddsKind, "PMU");
+    EXPECT_EQ(state.settings.OddsKind, OddsSet::PMU);
     EXPECT_FALSE(options.close());
     EXPECT_FALSE(options.isVisible());
     QTest::mouseClick(main.cmdOptions, Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +18,7 @@ class ScreenTest : public ::testing::Test {
   protected:
     ScreenTest()
         : prompter([this](const std::string& line) { lines.push_back(line); }),
-          screens(state, prompter, prompter), main(screens.main()) {
+          screens(state, prompter, prompter, QDir::currentPath()), main(screens.main()) {
         main.show();
     }
 

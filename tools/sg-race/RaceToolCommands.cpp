@@ -1,5 +1,6 @@
 #include "RaceToolCommands.h"
 
+#include "DemoRaceFile.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 
@@ -11,7 +12,8 @@ namespace sg {
 namespace {
 
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
-                          "sg-race set FICHIER N CHAMP [POSITION] TEXTE";
+                          "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
+                          "sg-race demo FICHIER [NOMBRE]";
 
 using Failure = std::optional<std::string>;
 
@@ -127,7 +129,7 @@ std::variant<Assignment, std::string> ParseAssignment(const std::vector<std::str
         slot = ArrivalSlot(index);
         range = "1 à 5";
     } else if (field == "OddsPMU" || field == "OddsPMH") {
-        slot = OddsSlot(*OddsFieldOfKind(field.substr(4)), index);
+        slot = OddsSlot(field == "OddsPMU" ? RaceField::OddsPMU : RaceField::OddsPMH, index);
         range = "1 à 22";
     } else {
         return "Champ inconnu : " + Quoted(field) +
@@ -164,6 +166,21 @@ Failure Set(const std::vector<std::string>& arguments) {
     return std::nullopt;
 }
 
+// A new file of demonstration races; 40 by default, enough to try every window.
+Failure Demo(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2 && arguments.size() != 3) return Usage;
+    const std::string& path = arguments[1];
+    int count = 40;
+    if (arguments.size() == 3) {
+        auto given = RaceArgument(arguments[2]);
+        if (!given) return "Nombre de courses invalide : " + Quoted(arguments[2]) + " (1 à 32767).";
+        count = *given;
+    }
+    if (auto failure = WriteDemoRaceFile(path, count))
+        return "Fichier " + Quoted(path) + " : " + *failure;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments,
@@ -173,6 +190,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "count") return Count(arguments, out);
     if (command == "show") return Show(arguments, out);
     if (command == "set") return Set(arguments);
+    if (command == "demo") return Demo(arguments);
     return Usage;
 }
 

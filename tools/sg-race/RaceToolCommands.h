@@ -1,5 +1,5 @@
 // The commands of sg-race, a developer tool to look into race files and change their used
-// fields from the shell.
+// fields from the shell, and to make demonstration race files.
 #pragma once
 
 #include <optional>

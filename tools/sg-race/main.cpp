@@ -1,4 +1,5 @@
-// sg-race: counts, shows and changes the races of a race file from the shell.
+// sg-race: counts, shows and changes the races of a race file from the shell, and makes
+// demonstration race files.
 #include "RaceToolCommands.h"
 
 #include <iostream>

@@ -1,5 +1,7 @@
 #include "ScenarioRunner.h"
 
+#include "ControlKinds.h"
+
 #include "numbers/Numbers.h"
 #include "screens/Controls.h"
 #include "screens/frmJeuGagnant.h"
@@ -61,44 +63,14 @@ void SplitFirst(const std::string& text, std::string& first, std::string& rest) 
     rest = end == std::string::npos ? "" : text.substr(end + 1);
 }
 
-std::string TextOf(QWidget* w) {
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return S(e->text());
-    if (auto* l = qobject_cast<QLabel*>(w)) return S(l->text());
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return S(b->text());
-    if (auto* c = qobject_cast<QComboBox*>(w)) return S(c->currentText());
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return S(g->title());
-    if (auto* l = qobject_cast<QListWidget*>(w))
-        return l->currentItem() ? S(l->currentItem()->text()) : "";
-    if (w->isWindow()) return S(w->windowTitle());
-    return "";
-}
-
-std::string ItemsOf(QWidget* w) {
-    QStringList items;
-    if (auto* c = qobject_cast<QComboBox*>(w)) {
-        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
-    } else if (auto* l = qobject_cast<QListWidget*>(w)) {
-        for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
-    }
-    std::string out = "[";
-    for (int i = 0; i < items.size(); ++i) out += (i ? ", \"" : "\"") + S(items[i]) + "\"";
-    return out + "]";
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPointF at) {
-    QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &event);
-}
-
 } // namespace
 
 ScenarioRunner::ScenarioRunner(char decimalSeparator, std::string folder,
                                std::function<void(const std::string&)> out)
     : prompter_([this](const std::string& line) { print(line); }),
-      screens_(state_, prompter_, prompter_), folder_(std::move(folder)), out_(std::move(out)) {
-    state_.DecimalSeparator = decimalSeparator;
+      screens_(state_, prompter_, prompter_, Q(folder)), folder_(std::move(folder)),
+      out_(std::move(out)) {
+    state_.settings.DecimalSeparator = decimalSeparator;
     screens_.main().show();
 }
 
@@ -151,10 +123,19 @@ int ScenarioRunner::run(std::istream& script, std::string& error) {
     return 0;
 }
 
+// "$DIR" in an argument stands for the program's folder, as in the output.
+std::string ScenarioRunner::expanded(std::string text) const {
+    for (auto at = text.find("$DIR"); at != std::string::npos;
+         at = text.find("$DIR", at + folder_.size())) {
+        text.replace(at, 4, folder_);
+    }
+    return text;
+}
+
 bool ScenarioRunner::perform(const std::string& verb, const std::string& arguments,
                              std::string& why) {
     if (verb == "answer") {
-        prompter_.queueAnswer(ArgumentText(arguments));
+        prompter_.queueAnswer(expanded(ArgumentText(arguments)));
         return true;
     }
     if (verb == "show") return show(arguments, why);
@@ -167,61 +148,27 @@ bool ScenarioRunner::perform(const std::string& verb, const std::string& argumen
         return false;
     }
     QWidget* w = target.widget;
-    std::string text = ArgumentText(rest);
+    std::string text = expanded(ArgumentText(rest));
 
+    const ControlKind& kind = KindOf(w);
     if (verb == "set") {
-        auto* e = qobject_cast<QLineEdit*>(w);
-        auto* c = qobject_cast<QComboBox*>(w);
-        auto* s = qobject_cast<QScrollBar*>(w);
-        auto* b = qobject_cast<QCheckBox*>(w);
-        // What has no text or value to set is refused whether greyed or not, so that a line
-        // is valid or not whatever the state of the window.
-        if (!e && !c && !s && !b) {
+        // What cannot be set is refused whether greyed or not, so that a line is valid or not
+        // whatever the state of the window.
+        if (!kind.CanSet()) {
             why = "cannot set " + target.written;
             return false;
         }
         if (!w->isEnabled()) return true; // nobody types into a disabled box
-        if (e) {
-            e->setText(Q(text));
-        } else if (c) {
-            if (c->currentText() != Q(text)) c->setEditText(Q(text));
-        } else if (s) {
-            auto value = LeadingNumber(text);
-            auto whole = value ? RoundHalfEvenInt32(*value) : std::nullopt;
-            if (whole) SetScrollValue(s, *whole);
-        } else {
-            b->setChecked(text == "1");
-        }
-        return true;
-    }
-    if (verb == "click") {
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            b->click();
-        } else if (auto* l = qobject_cast<QListWidget*>(w)) {
-            auto found = l->findItems(Q(text), Qt::MatchExactly);
-            if (found.isEmpty()) {
-                why = "no item " + text + " in " + target.written;
-                return false;
-            }
-            l->setCurrentItem(found.front());
-            emit l->itemClicked(found.front());
-        } else {
-            QPointF centre(w->width() / 2.0, w->height() / 2.0);
-            SendMouse(w, QEvent::MouseButtonPress, centre);
-            SendMouse(w, QEvent::MouseButtonRelease, centre);
-        }
-        return true;
-    }
-    if (verb == "dblclick") {
-        auto* l = qobject_cast<QListWidget*>(w);
-        auto found = l ? l->findItems(Q(text), Qt::MatchExactly) : QList<QListWidgetItem*>{};
-        if (found.isEmpty()) {
-            why = "no item " + text + " in " + target.written;
+        if (!kind.Set(w, text, why)) {
+            why += " " + target.written;
             return false;
         }
-        l->setCurrentItem(found.front());
-        emit l->itemDoubleClicked(found.front());
         return true;
+    }
+    if (verb == "click" || verb == "dblclick") {
+        bool done = verb == "click" ? kind.Click(w, text, why) : kind.DoubleClick(w, text, why);
+        if (!done) why += " in " + target.written;
+        return done;
     }
     if (verb == "mouse") {
         std::istringstream coordinates(rest);
@@ -230,7 +177,7 @@ bool ScenarioRunner::perform(const std::string& verb, const std::string& argumen
             why = "mouse needs X Y";
             return false;
         }
-        SendMouse(w, QEvent::MouseButtonPress, QPointF(x / TwipsPerPixel, y / TwipsPerPixel));
+        PressMouse(w, x / TwipsPerPixel, y / TwipsPerPixel, false);
         return true;
     }
     if (verb == "focus" || verb == "leave") {
@@ -274,8 +221,9 @@ bool ScenarioRunner::show(const std::string& arguments, std::string& why) {
     QWidget* w = target.widget;
     if (property.empty()) property = "text";
     std::string shown;
+    const ControlKind& kind = KindOf(w);
     if (property == "text") {
-        shown = "\"" + RecordingPrompter::Escaped(TextOf(w)) + "\"";
+        shown = "\"" + RecordingPrompter::Escaped(kind.Text(w)) + "\"";
     } else if (property == "caption") {
         shown = "\"" + RecordingPrompter::Escaped(S(w->window()->windowTitle())) + "\"";
     } else if (property == "enabled") {
@@ -287,20 +235,14 @@ bool ScenarioRunner::show(const std::string& arguments, std::string& why) {
     } else if (property == "forecolor") {
         shown = Color(ForeColor(w));
     } else if (property == "width") {
-        shown = std::to_string(Twips(w->width()));
-    } else if (property == "items") {
-        shown = ItemsOf(w);
-    } else if (property == "value") {
-        if (auto* s = qobject_cast<QScrollBar*>(w)) {
-            shown = std::to_string(s->value());
-        } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
-            shown = c->isChecked() ? "1" : "0";
-        } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
-            shown = Flag(r->isChecked());
-        } else {
-            why = target.written + " has no value";
+        shown = std::to_string(WidthTwips(w));
+    } else if (property == "items" || property == "value") {
+        auto shownValue = property == "items" ? kind.Items(w) : kind.Value(w);
+        if (!shownValue) {
+            why = target.written + " has no " + property;
             return false;
         }
+        shown = *shownValue;
     } else {
         why = "unknown property " + property;
         return false;

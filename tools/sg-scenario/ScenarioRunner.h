@@ -33,6 +33,7 @@ class ScenarioRunner {
     bool perform(const std::string& verb, const std::string& arguments, std::string& why);
     bool show(const std::string& arguments, std::string& why);
     void print(const std::string& line);
+    std::string expanded(std::string text) const;
 
     SharedState state_;
     RecordingPrompter prompter_;

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,7 +55,7 @@ const char* const SharedValueNames[] = {
 ControlInventory ReadControlInventory() {
     SharedState state;
     RecordingPrompter prompter([](const std::string&) {});
-    Screens screens(state, prompter, prompter);
+    Screens screens(state, prompter, prompter, QDir::currentPath());
     screens.main().show();
 
     ControlInventory inventory;

@@ -1,4 +1,4 @@
-#include "app/RunnerRows.h"
+#include "racefile/RunnerRows.h"
 
 #include "numbers/Numbers.h"
 

@@ -1,0 +1,26 @@
+#include "app/Messages.h"
+
+namespace sg::Messages {
+
+std::string BadRaceFilePath(const std::string& path) {
+    return "Désolé, mais il semble que " + path +
+           " ne soit pas correctement indiqué. Vérifiez le chemin d'accès et recommencez. "
+           "Si vous êtes sur CD Rom, sélectionnez obligatoirement votre disque dur pour "
+           "l'enregistrement.";
+}
+
+std::string CannotOpen(const std::string& path, std::string_view reason) {
+    return "Le fichier " + path + " n'a pas pu être ouvert. " + std::string(reason) +
+           " Le fichier de courses utilisé jusqu'ici le reste.";
+}
+
+std::string CannotRead(int race, std::string_view reason) {
+    return "La course " + std::to_string(race) + " n'a pas pu être lue. " + std::string(reason) +
+           " La course affichée reste la course actuelle.";
+}
+
+std::string CannotSave(int race, std::string_view reason) {
+    return "La course " + std::to_string(race) + " n'a pas été enregistrée. " + std::string(reason);
+}
+
+} // namespace sg::Messages

@@ -38,7 +38,7 @@ asan-test: deps
 # New inputs land in build-fuzz/corpus (and a failing one in build-fuzz/); `make fuzz-merge`
 # adds those that reach new code to the committed corpus.
 FUZZ_SECONDS ?= 60
-FUZZ_CORPUS  := tests/fuzz/text/corpus
+FUZZ_CORPUS  := tests/fuzz/corpus
 
 fuzz: deps
 	@sh cmake/install-deps.sh debian-packages-fuzz.txt

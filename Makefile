@@ -7,7 +7,7 @@ CMAKE_ARGS ?=
 # The core, checked by clang-tidy.
 CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app
 
-.PHONY: all deps build run test asan-test fuzz fuzz-merge bench format format-check tidy install uninstall deb clean
+.PHONY: all deps build run test asan-test fuzz fuzz-merge bench startup format format-check tidy install uninstall deb clean
 
 all: build
 
@@ -55,6 +55,12 @@ bench: deps
 	cmake --preset bench
 	cmake --build build-bench --target sg-bench
 	./build-bench/sg-bench
+
+# The program's start-up and memory beside an empty Qt Widgets window (offscreen, 20 runs).
+startup: deps
+	cmake --preset bench
+	cmake --build build-bench --target sg-startup-probe empty-qt-window
+	sh bench/startup/measure.sh build-bench
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

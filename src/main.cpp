@@ -1,66 +1,6 @@
-// Simple Gagnant: one running program, then the main window.
-#include "app/SharedState.h"
-#include "screens/QtPrompter.h"
-#include "screens/Screens.h"
-#include "screens/SingleInstance.h"
-#include "screens/frmJeuGagnant.h"
-
-#include <QApplication>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
-namespace {
-
-char UserDecimalSeparator() {
-    QString point = QLocale::system().decimalPoint();
-    return point == "," ? ',' : '.';
-}
-
-QString InstanceKey() {
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
-    return "SimpleGagnant-" + user;
-}
-
-} // namespace
+// Simple Gagnant.
+#include "Program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    // The program speaks French whatever the desktop's language, and so do Qt's own buttons
-    // and menus.
-    QTranslator qtFrench;
-    if (qtFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtFrench);
-    }
-    QApplication::setApplicationName(sg::Messages::ApplicationTitle);
-    QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
-    QApplication::setDesktopFileName("simple-gagnant");
-    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
-
-    sg::QtPrompter qtPrompter;
-    sg::Prompter& prompter = qtPrompter;
-    sg::QtShell shell;
-    sg::SingleInstance instance(InstanceKey());
-    if (instance.otherIsRunning()) {
-        prompter.message(std::string(sg::Messages::ApplicationTitle) +
-                         sg::Messages::AlreadyRunning);
-        prompter.beep();
-        instance.activateOther();
-        return 0;
-    }
-    instance.listen();
-
-    sg::SharedState state;
-    state.settings.DecimalSeparator = UserDecimalSeparator();
-    sg::Screens screens(state, prompter, shell, QCoreApplication::applicationDirPath());
-    sg::frmJeuGagnant& main = screens.main();
-    QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {
-        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
-        main.showNormal();
-        main.raise();
-        main.activateWindow();
-    });
-    main.show();
-    return app.exec();
+    return sg::RunProgram(argc, argv, sg::Startup::Normal);
 }

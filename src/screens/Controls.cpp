@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace sg {
 
@@ -30,6 +32,21 @@ int WidthTwips(const QWidget* widget) {
     if (twips.isValid() && qRound(twips.toInt() / double(TwipsPerPixel)) == widget->width())
         return twips.toInt();
     return Twips(widget->width());
+}
+
+void UseDesktopKeys(QWidget* window, bool escapeCloses) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) button->setAutoDefault(true);
+    if (!escapeCloses) return;
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, [window] { window->close(); });
+}
+
+void SetTabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 QString Indexed(const char* name, int index) {

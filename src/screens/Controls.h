@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class QScrollBar;
@@ -55,6 +56,13 @@ W* Make(QWidget* parent, const QString& name, const QString& text, QRect geometr
     widget->setText(text);
     return widget;
 }
+
+// The keyboard habits of a desktop window: Enter presses the focused button, and with
+// `escapeCloses` Escape does what the window's close box does.
+void UseDesktopKeys(QWidget* window, bool escapeCloses);
+
+// The focus moves through the widgets in this order with Tab (and back with Shift+Tab).
+void SetTabChain(std::initializer_list<QWidget*> widgets);
 
 // The background colour of a text box (its base) or of any other element (its window role).
 void SetBackColor(QWidget* widget, const QColor& color);

@@ -1,5 +1,7 @@
 #include "screens/HelpViewer.h"
 
+#include "screens/Controls.h"
+
 #include <QFile>
 
 namespace sg {
@@ -10,6 +12,7 @@ HelpViewer::HelpViewer() {
     setWindowTitle("Aide de Simple Gagnant");
     setOpenExternalLinks(false);
     resize(620, 560);
+    UseDesktopKeys(this, true);
 }
 
 void HelpViewer::showFile(const QString& path) {

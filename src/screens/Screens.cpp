@@ -64,7 +64,11 @@ const std::vector<std::string>& Screens::WindowNames() {
 }
 
 QWidget* Screens::window(const std::string& name, bool create) {
-    if (name == "frmJeuGagnant") return create || main_ ? &main() : nullptr;
+    if (name == "frmJeuGagnant") {
+        if (!create && !main_) return nullptr;
+        main().EnsureHiddenRows(); // every control there to be found by its name
+        return &main();
+    }
     if (name == "frmOptions") return create || options_ ? &options() : nullptr;
     if (name == "rappJS") return create || results_ ? &results() : nullptr;
     if (name == "frmCote") return create || variation_ ? &variation() : nullptr;

@@ -63,6 +63,7 @@ frmCote::frmCote(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdVider, &QPushButton::clicked, this, [this] { cmdVider_Click(); });
     connect(cmdCacher, &QPushButton::clicked, this, [this] { cmdCacher_Click(); });
     Form_Load();
+    UseDesktopKeys(this, true);
 }
 
 void frmCote::Form_Load() {

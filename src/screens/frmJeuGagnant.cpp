@@ -46,16 +46,31 @@ frmJeuGagnant::frmJeuGagnant(Screens& screens) : QWidget(nullptr), screens_(scre
 
 frmJeuGagnant::~frmJeuGagnant() = default;
 
-void frmJeuGagnant::ConnectHandlers() {
-    for (int i = 0; i <= 22; ++i) {
-        connect(txtCote[i], &QLineEdit::textChanged, this, [this, i] { txtCote_Change(i); });
-        txtCote[i]->installEventFilter(this);
-        Combo1[i]->installEventFilter(this);
+// The template of index 0 and the runner rows 10..22 lie hidden or beyond the window's
+// width until "Voir tous" or a race needs them: they are built then, not at start.
+void frmJeuGagnant::EnsureHiddenRows() {
+    if (hiddenRowsBuilt_) return;
+    hiddenRowsBuilt_ = true;
+    BuildColumn(0);
+    ConnectRow(0);
+    for (int i = 10; i <= RunnerRows; ++i) {
+        BuildRunnerRow(i);
+        ConnectRow(i);
     }
-    for (int i = 0; i <= 9; ++i) {
+}
+
+void frmJeuGagnant::ConnectRow(int i) {
+    connect(txtCote[i], &QLineEdit::textChanged, this, [this, i] { txtCote_Change(i); });
+    txtCote[i]->installEventFilter(this);
+    Combo1[i]->installEventFilter(this);
+    if (i <= 9) {
         connect(HScroll2[i], &QScrollBar::valueChanged, this, [this, i] { HScroll2_Change(i); });
         HScroll2[i]->installEventFilter(this);
     }
+}
+
+void frmJeuGagnant::ConnectHandlers() {
+    for (int i = 1; i <= 9; ++i) ConnectRow(i);
     for (int index = 0; index < static_cast<int>(Option1.size()); ++index) {
         if (!Option1[index]) continue;
         connect(Option1[index], &QRadioButton::toggled, this, [this, index](bool on) {
@@ -117,7 +132,7 @@ void frmJeuGagnant::Form_Load() {
     move(0, 0);
     screens_.state.LoadStartValues();
     FillPmuLists(RunnerCountShown());
-    for (QComboBox* list : Combo1) list->setEditText("1");
+    for (int i = 1; i <= 9; ++i) Combo1[i]->setEditText("1"); // the others start so when built
 }
 
 int frmJeuGagnant::RunnerCountShown() const {
@@ -129,9 +144,13 @@ void frmJeuGagnant::FillPmuLists(int count) {
     for (const std::string& item : PmuNumberItems(count)) items << Q(item);
     // The lists share one model; their own texts must survive the new items.
     std::array<QString, 23> texts;
-    for (int i = 0; i <= 22; ++i) texts[i] = Combo1[i]->currentText();
+    for (int i = 0; i <= 22; ++i) {
+        if (Combo1[i]) texts[i] = Combo1[i]->currentText();
+    }
     pmuNumbers_->setStringList(items);
-    for (int i = 0; i <= 22; ++i) Combo1[i]->setEditText(texts[i]);
+    for (int i = 0; i <= 22; ++i) {
+        if (Combo1[i]) Combo1[i]->setEditText(texts[i]);
+    }
 }
 
 void frmJeuGagnant::Form_MouseMove() {
@@ -314,7 +333,9 @@ void frmJeuGagnant::ShowOddsConvention(const std::string& name) {
 }
 
 void frmJeuGagnant::ReconvertAllOdds() {
-    for (int i = 1; i <= 22; ++i) StoreOdds(i);
+    for (int i = 1; i <= 22; ++i) {
+        if (txtCote[i]) StoreOdds(i); // a row not built yet is empty: nothing to convert
+    }
 }
 
 void frmJeuGagnant::PressRafraichir() {
@@ -367,6 +388,7 @@ void frmJeuGagnant::txtNbrepartants_LostFocus() {
     double raceRunners =
         screens_.state.race.RaceRecord.FieldNumber(RaceField::RunnerCount).value_or(0);
     auto rows = RowsEnabledForRunnerCount(raceRunners);
+    if (rows[RunnerRows]) EnsureHiddenRows();
     for (int i = 1; i <= 22; ++i) {
         if (!rows[i]) continue;
         txtCote[i]->setEnabled(*rows[i]);
@@ -384,6 +406,7 @@ void frmJeuGagnant::cmdSupprimer_Click(int index) {
         screens_.prompter.message(Messages::RunnerCountFirst);
         return;
     }
+    EnsureHiddenRows();
     RowTexts odds, numbers;
     for (int i = 1; i <= 22; ++i) {
         odds[i] = S(txtCote[i]->text());
@@ -400,6 +423,7 @@ void frmJeuGagnant::cmdVoirTous_Click() {
     bool widen = cmdVoirTous->text() == "Voir tous";
     cmdVoirTous->setText(widen ? "Réduire" : "Voir tous");
     setFixedWidth(Pixels(widen ? 10845 : 9600));
+    EnsureHiddenRows();
     auto n = RunnerCountOf(S(txtNbrepartants->text()));
     if (!n) return; // a count beyond reason leaves the rows as they are
     // Rows 1..n are shown and the rows after n hidden, the bet's columns included: a column
@@ -441,20 +465,24 @@ void frmJeuGagnant::cmdEvolution_Click() {
 }
 
 void frmJeuGagnant::SetRowOdds(int row, const std::string& text) {
+    if (row > 9) EnsureHiddenRows();
     txtCote[row]->setText(Q(text));
 }
 
 void frmJeuGagnant::SetRowNumber(int row, const std::string& text) {
+    if (row > 9) EnsureHiddenRows();
     if (Combo1[row]->currentText() != Q(text)) Combo1[row]->setEditText(Q(text));
 }
 
-RowTexts frmJeuGagnant::RowOdds() const {
+RowTexts frmJeuGagnant::RowOdds() {
+    EnsureHiddenRows();
     RowTexts texts;
     for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(txtCote[row]->text());
     return texts;
 }
 
-RowTexts frmJeuGagnant::RowNumbers() const {
+RowTexts frmJeuGagnant::RowNumbers() {
+    EnsureHiddenRows();
     RowTexts texts;
     for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(Combo1[row]->currentText());
     return texts;
@@ -473,6 +501,7 @@ void frmJeuGagnant::SetRunnerCountWidth(int twips) {
 }
 
 void frmJeuGagnant::ShowRunnerRows(int n) {
+    EnsureHiddenRows();
     for (int row = 1; row <= RunnerRows; ++row) {
         txtCote[row]->setVisible(row <= n);
         Combo1[row]->setVisible(row <= n);
@@ -488,6 +517,7 @@ void frmJeuGagnant::SetHintLine(const std::string& text) {
 }
 
 void frmJeuGagnant::PaintRow(int row, const RowColours& colours) {
+    if (row > 9) EnsureHiddenRows();
     SetBackColor(Shape1[row], QColor(colours.mark.red, colours.mark.green, colours.mark.blue));
     SetBackColor(txtCote[row], QColor(colours.box.red, colours.box.green, colours.box.blue));
 }

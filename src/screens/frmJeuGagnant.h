@@ -73,8 +73,8 @@ class frmJeuGagnant : public QWidget {
     // What the race procedures read and write on this window.
     void SetRowOdds(int row, const std::string& text);   // the change handler runs
     void SetRowNumber(int row, const std::string& text); // the PMU number's text
-    RowTexts RowOdds() const;
-    RowTexts RowNumbers() const;
+    RowTexts RowOdds();
+    RowTexts RowNumbers();
     std::string RunnerCountText() const;
     void SetRunnerCountText(const std::string& text);
     void SetRunnerCountWidth(int twips);
@@ -90,7 +90,11 @@ class frmJeuGagnant : public QWidget {
     int SelectedHorseCount() const;
     RoundingMode SelectedRoundingMode() const;
 
+    // The template of index 0 and the runner rows 10..22, built when first needed.
+    void EnsureHiddenRows();
+
     // Control arrays, indexed as the program's documents index them (0 is a hidden template).
+    // Entries 0 and 10..22 are null until EnsureHiddenRows().
     std::array<QLineEdit*, 23> txtCote{};
     std::array<QComboBox*, 23> Combo1{};
     std::array<QScrollBar*, 10> HScroll2{};
@@ -139,7 +143,11 @@ class frmJeuGagnant : public QWidget {
     class HorseCountAdapter;
 
     void BuildWidgets();
+    void BuildColumn(int i);
+    void BuildRunnerRow(int i);
+    void SetUpRow(int i);
     void ConnectHandlers();
+    void ConnectRow(int i);
     void FillPmuLists(int count);
     std::array<std::string, 10> OddsTexts() const;
     StakeTexts ReadStakeTexts() const;
@@ -151,7 +159,8 @@ class frmJeuGagnant : public QWidget {
 
     Screens& screens_;
     QStringListModel* pmuNumbers_ = nullptr;
-    bool optionsPlaced_ = false; // one item list shared by every PMU number list
+    bool optionsPlaced_ = false;
+    bool hiddenRowsBuilt_ = false;
 };
 
 } // namespace sg

@@ -84,57 +84,7 @@ void frmJeuGagnant::BuildWidgets() {
     Label7 = MakeLabel(this, "Label7", "COTES >", {4, 84, 58, 18});
     Label7->setFont(bold);
     pmuNumbers_ = new QStringListModel(this);
-    for (int i = 0; i <= 9; ++i) {
-        int x = ColumnLeft + (i - 1) * ColumnStep;
-        bool tmpl = i == 0;
-        if (i > 0) {
-            Label1[i] =
-                MakeLabel(this, Indexed("Label1", i), ColumnCaptions[i], {x, 28, ColumnWidth, 16});
-            Label1[i]->setAlignment(Qt::AlignCenter);
-            Label1[i]->setFont(small);
-        }
-        Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
-        txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
-        txtCote[i]->setFont(oddsFont);
-        txtCote[i]->setAlignment(Qt::AlignCenter);
-        HScroll2[i] = Make<QScrollBar>(this, Indexed("HScroll2", i), {x, 110, ColumnWidth, 16});
-        HScroll2[i]->setOrientation(Qt::Horizontal);
-        HScroll2[i]->setRange(1, 120);
-        HScroll2[i]->setSingleStep(1);
-        HScroll2[i]->setPageStep(1);
-        HScroll2[i]->setTracking(false); // a drag changes the odds once, where it ends
-        HScroll2[i]->setFocusPolicy(Qt::StrongFocus);
-        Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x + 4, 70, ColumnWidth - 8, 5});
-        cmdSupprimer[i] =
-            MakeButton(this, Indexed("cmdSupprimer", i), "Supprimer", {x, 128, ColumnWidth, 20});
-        cmdSupprimer[i]->setFont(small);
-        Label2[i] = MakeLabel(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
-        Label2[i]->setFont(bold);
-        Label2[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (tmpl) {
-            for (QWidget* w : std::initializer_list<QWidget*>{
-                     Combo1[0], txtCote[0], HScroll2[0], Label2[0], Shape1[0], cmdSupprimer[0]})
-                w->hide();
-            continue;
-        }
-        MakeLabel(this, StakeCaptionNames[i], StakeCaptions[i], {8, 158 + (i - 1) * 20, 218, 18})
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    for (int i = 0; i <= 22; ++i) {
-        if (i >= 10) {
-            int y = 28 + (i - 10) * 26;
-            Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {Pixels(9600) + 44, y, 36, 22});
-            txtCote[i] =
-                Make<QLineEdit>(this, Indexed("txtCote", i), {Pixels(9600) + 6, y, 36, 22});
-            txtCote[i]->setAlignment(Qt::AlignCenter);
-            Shape1[i] =
-                Make<ShapeBox>(this, Indexed("Shape1", i), {Pixels(9600) + 6, y + 22, 36, 3});
-        }
-        Combo1[i]->setEditable(true);
-        Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
-        Combo1[i]->setModel(pmuNumbers_);
-        txtCote[i]->setMouseTracking(true);
-    }
+    for (int i = 1; i <= 9; ++i) BuildColumn(i);
 
     // The stakes, their total and the warning.
     Label19 = MakeLabel(this, "Label19", "TOTAL DES MISES", {8, 342, 292, 20});
@@ -195,6 +145,7 @@ void frmJeuGagnant::BuildWidgets() {
     lblRapport =
         MakeLabel(this, "lblRapport", "(cliquez sur le bouton ci-dessous ou sur \"Rafraîchir\")",
                   {8, 490, 292, 20});
+    lblRapport->setFont(small); // its start text fills the whole width
     Label3[2] = MakeLabel(this, Indexed("Label3", 2),
                           "Cliquez ci-dessous pour augmenter ou diminuer le bénéfice recherché",
                           {312, 404, 324, 32});
@@ -238,6 +189,89 @@ void frmJeuGagnant::BuildWidgets() {
         const Rgb& c = PlaceColours[i];
         SetBackColor(Shape1[i], QColor(c.red, c.green, c.blue));
     }
+
+    // Reading order: the odds first, then the choices, the buttons, the other boxes.
+    SetTabChain(
+        {txtCote[1],      txtCote[2],      txtCote[3],      txtCote[4],      txtCote[5],
+         txtCote[6],      txtCote[7],      txtCote[8],      txtCote[9],      Option1[10],
+         Option1[1],      Option1[0],      Option1[2],      Option1[3],      Option1[4],
+         Option1[5],      Option1[6],      Option1[7],      Option2[0],      Option2[1],
+         Option2[2],      Command1,        Command2,        HScroll1,        txtRecherche,
+         cmdAccepter,     cmdRafraichir,   cmdAlademande,   txtArrondir,     txtNbrepartants,
+         cmdVoirTous,     cmdOptions,      Command3,        cmdEvolution,    Combo1[1],
+         Combo1[2],       Combo1[3],       Combo1[4],       Combo1[5],       Combo1[6],
+         Combo1[7],       Combo1[8],       Combo1[9],       HScroll2[1],     HScroll2[2],
+         HScroll2[3],     HScroll2[4],     HScroll2[5],     HScroll2[6],     HScroll2[7],
+         HScroll2[8],     HScroll2[9],     cmdSupprimer[1], cmdSupprimer[2], cmdSupprimer[3],
+         cmdSupprimer[4], cmdSupprimer[5], cmdSupprimer[6], cmdSupprimer[7], cmdSupprimer[8],
+         cmdSupprimer[9], Command5});
+    UseDesktopKeys(this, false);
+}
+
+// Horse column i (0: the hidden template): caption, PMU number, mark, odds box, picker,
+// "Supprimer" and the stake with its caption.
+void frmJeuGagnant::BuildColumn(int i) {
+    QFont bold = font();
+    bold.setBold(true);
+    QFont oddsFont = bold;
+    oddsFont.setPointSize(14);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    int x = ColumnLeft + (i - 1) * ColumnStep;
+    if (i > 0) {
+        Label1[i] =
+            MakeLabel(this, Indexed("Label1", i), ColumnCaptions[i], {x, 28, ColumnWidth, 16});
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setFont(small);
+    }
+    Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
+    txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
+    txtCote[i]->setFont(oddsFont);
+    txtCote[i]->setAlignment(Qt::AlignCenter);
+    HScroll2[i] = Make<QScrollBar>(this, Indexed("HScroll2", i), {x, 110, ColumnWidth, 16});
+    HScroll2[i]->setOrientation(Qt::Horizontal);
+    HScroll2[i]->setRange(1, 120);
+    HScroll2[i]->setSingleStep(1);
+    HScroll2[i]->setPageStep(1);
+    HScroll2[i]->setTracking(false); // a drag changes the odds once, where it ends
+    HScroll2[i]->setFocusPolicy(Qt::StrongFocus);
+    Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x + 4, 70, ColumnWidth - 8, 5});
+    cmdSupprimer[i] =
+        MakeButton(this, Indexed("cmdSupprimer", i), "Supprimer", {x, 128, ColumnWidth, 20});
+    cmdSupprimer[i]->setFont(small);
+    Label2[i] = MakeLabel(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
+    Label2[i]->setFont(bold);
+    Label2[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (i == 0) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Combo1[0], txtCote[0], HScroll2[0],
+                                                          Label2[0], Shape1[0], cmdSupprimer[0]})
+            w->hide();
+    } else {
+        MakeLabel(this, StakeCaptionNames[i], StakeCaptions[i], {8, 158 + (i - 1) * 20, 218, 18})
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    SetUpRow(i);
+}
+
+// Runner row 10..22, in the column right of the window's reduced width.
+void frmJeuGagnant::BuildRunnerRow(int i) {
+    // 83 pixels between the reduced and the wide window: odds box, then the PMU number list
+    // wide enough for two digits, the mark under the box.
+    int x = Pixels(9600) + 3, y = 28 + (i - 10) * 26;
+    txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, y, 32, 21});
+    txtCote[i]->setAlignment(Qt::AlignCenter);
+    Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x + 34, y, 44, 22});
+    Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x, y + 22, 32, 3});
+    SetUpRow(i);
+}
+
+void frmJeuGagnant::SetUpRow(int i) {
+    // The model first: the completer an editable list makes then starts on it.
+    Combo1[i]->setModel(pmuNumbers_);
+    Combo1[i]->setEditable(true);
+    Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
+    Combo1[i]->setEditText("1"); // as the window's load leaves every list
+    txtCote[i]->setMouseTracking(true);
 }
 
 } // namespace sg

@@ -99,6 +99,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdMettreazero, &QPushButton::clicked, this, [this] { cmdMettreazero_Click(); });
     connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
             [this] { cmdRapportsetArrivee_Click(); });
+    UseDesktopKeys(this, true);
 }
 
 void frmOptions::OptionPlus1_Click(int) {

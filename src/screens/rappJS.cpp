@@ -61,6 +61,7 @@ rappJS::rappJS(Screens& screens) : QWidget(nullptr), screens_(screens) {
     for (int i = 0; i < 4; ++i)
         connect(Text2[i], &QLineEdit::textChanged, this, [this, i] { Text2_Change(i); });
     connect(cmdEnregistrer, &QPushButton::clicked, this, [this] { cmdEnregistrer_Click(); });
+    UseDesktopKeys(this, true);
 }
 
 void rappJS::Text1_Change(int index) {

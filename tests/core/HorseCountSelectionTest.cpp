@@ -114,21 +114,33 @@ TEST(HorseCountSelection, TheSearchNarrowsTheTargetInSixPhases) {
 }
 
 TEST(HorseCountSelection, ALowProfitFoundByTheSearchEndsTheRun) {
-    CalculatorState state;
-    state.ComputedProfit = 1.5; // below 2: one computation ends the handler
-    FakeScreen screen(state);
-    SelectHorseCount(state, screen, Choice(2, "500"));
-    EXPECT_EQ(screen.computes, 1);
-    EXPECT_EQ(screen.previews, 0);
-
-    CalculatorState flagged;
-    flagged.ComputedProfit = 400;
-    flagged.LowProfitFlag = 1;
-    FakeScreen flaggedScreen(flagged);
-    SelectHorseCount(flagged, flaggedScreen, Choice(2, "50"));
-    EXPECT_EQ(flaggedScreen.previews, 1);
-    EXPECT_EQ(flaggedScreen.computes, 0);
-    EXPECT_EQ(flagged.LowProfitFlag, 0);
+    struct Case {
+        float target, profit;
+        std::int16_t flag;
+        const char* wanted;
+        std::vector<float> previewed;
+        int computes;
+        std::int16_t flagLeft;
+    } cases[] = {
+        {10, 1.5, 0, "500", {}, 1, 0}, // below 2: one computation ends the handler
+        {10, 400, 1, "50", {8}, 0, 0},
+        // Raising by tenths goes on over the flag; the first thirtieth meets it.
+        {20, 80, 1, "100", {22, 24.2f, 25.006668f}, 0, 0},
+        // Each step is worked out in double: in single precision a tenth of this subnormal
+        // target rounds otherwise.
+        {2e-40f, 50, 0, "100", {2.20001056e-40f}, 1, 1},
+    };
+    for (const auto& c : cases) {
+        CalculatorState state;
+        state.TargetProfit = c.target;
+        state.ComputedProfit = c.profit;
+        state.LowProfitFlag = c.flag;
+        FakeScreen screen(state);
+        SelectHorseCount(state, screen, Choice(2, c.wanted));
+        EXPECT_EQ(screen.previewedTargets, c.previewed) << c.wanted;
+        EXPECT_EQ(screen.computes, c.computes) << c.wanted;
+        EXPECT_EQ(state.LowProfitFlag, c.flagLeft) << c.wanted;
+    }
 }
 
 TEST(HorseCountSelection, ASearchThatCannotMoveTheProfitStillEnds) {

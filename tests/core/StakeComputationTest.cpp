@@ -90,6 +90,7 @@ TEST(ComputeStakes, SmallBetsAndTheRedCase) {
         const char* total;
         const char* profit;
         const char* ratio;
+        char separator = '.';
     } cases[] = {
         {{4}, {"10.00", "aucun"}, "TOTAL DES MISES 10.00", "40.00 Euros", "0.25 fois supérieur."},
         {{1, 1}, {"20.00", "20.00", "aucun"}, "TOTAL DES MISES 40.00", ".00 Euros", "(ratio)"},
@@ -103,9 +104,17 @@ TEST(ComputeStakes, SmallBetsAndTheRedCase) {
          "TOTAL DES MISES 45.00",
          "15.00 Euros",
          "3.00 fois supérieur."},
+        // The order of the payout sum of four horses decides its last bit, and so the first
+        // stake's half cent; the ratio divides the exact total by the profit as shown (34).
+        {{2.2f, 7.9f, 3.3f, 4.4f},
+         {"68.13", "24.49", "50.70", "40.37"},
+         "TOTAL DES MISES 183,69",
+         "34,31 Euros",
+         "5,40 fois supérieur.",
+         ','},
     };
     for (const auto& c : cases) {
-        Bet bet({}, 10);
+        Bet bet({}, 10, c.separator);
         for (std::size_t i = 0; i < c.odds.size(); ++i) bet.state.OddsTable[i + 1] = c.odds[i];
         int k = static_cast<int>(c.odds.size());
         bet.state.PlayedHorseCount = static_cast<std::int16_t>(k);
@@ -182,6 +191,13 @@ TEST(PreviewStakes, RecomputesSilently) {
     EXPECT_EQ(one.Stakes(3), (Stakes{"10.00", "25.00", "???"}));
     EXPECT_FLOAT_EQ(one.state.ComputedProfit, 40);
     EXPECT_EQ(one.state.StakeTotal, 10);
+
+    // With a decimal comma the preview leaves the commas: only whole euros count.
+    Bet french({14, 4.5f, 15, 39}, 4, ',');
+    PreviewStakes(french.state, 4, RoundingMode::Decimals, french.separator, french.texts);
+    EXPECT_EQ(french.Stakes(4), (Stakes{"20,40", "55,64", "19,13", "7,65"}));
+    EXPECT_EQ(french.texts.Label19, "TOTAL DES MISES 101,00");
+    EXPECT_FLOAT_EQ(french.state.ComputedProfit, 193.81364f); // as with whole units
 }
 
 TEST(RoundStakesToMultiple, RaisesEveryStakeToTheNextMultiple) {

@@ -6,6 +6,7 @@
 #include "screens/SingleInstance.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,7 @@ TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
 }
 
 TEST_F(ScreenTest, APastedTextOfThousandsOfCommasIsCorrectedInOneChange) {
+    main.EnsureHiddenRows();
     struct Case {
         int box;
         QString pasted, shown;
@@ -116,9 +118,18 @@ TEST(Fermer, EndsTheRealProgramWithoutTheQuestion) {
     QtShell shell;
     Screens screens(state, prompter, shell, QDir::currentPath());
     screens.main().show();
-    screens.main().Command3->click();
+    // Clicked while the program's loop runs, the button ends that loop at once.
+    QEventLoop loop;
+    bool ended = false;
+    QTimer::singleShot(0, &loop, [&] {
+        screens.main().Command3->click();
+        ended = !loop.isRunning();
+        loop.exit();
+    });
+    loop.exec();
+    EXPECT_TRUE(ended);
     EXPECT_TRUE(lines.empty());
-    // The exit asked for ends the event loop at once; a loop started afterwards runs again.
+    // The application's exit outlives the loop it ended; a loop started afterwards runs again.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }

@@ -17,6 +17,8 @@ TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
     } cases[] = {
         {"# a comment\n\nset txtRecherche \"  4 \"\nshow txtRecherche\n", 0,
          "frmJeuGagnant.txtRecherche.text = \"  4 \"\n", ""},
+        {"set txtCote(3) \t 7 \nshow txtCote(3)\n", 0, "frmJeuGagnant.txtCote(3).text = \"7\"\n",
+         ""},
         {"show RaceFilePath\nshow txtCote(1)\nfrobnicate txtCote(1)\n", 2,
          "RaceFilePath = \"Fi\"\nfrmJeuGagnant.txtCote(1).text = \"\"\n",
          "error: LINE 3: unknown verb frobnicate\n"},
@@ -46,12 +48,24 @@ TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
         EXPECT_EQ(run.err, c.err) << c.script;
     }
 
-    // The folder given with --dir is written $DIR, and a folder is no script.
+    // The folder given with --dir is written $DIR and $DIR in an argument stands for it; so is
+    // the folder made when none is given, removed at the end. A folder is no script.
     std::ofstream(work.path / "dir.scn")
-        << "set txtCote(10) " << (work.path / "x.tur").string() << "\nshow txtCote(10)\n";
+        << "set txtCote(10) " << (work.path / "x.tur").string() << "\nshow txtCote(10)\n"
+        << "click frmOptions.cmdOuvrir\nset frmOuvrir.dirDirectory $DIR/folder\n"
+        << "show frmOuvrir.lblDirName\n";
     ToolRun dir = RunTool(tool, work, "--dir " + work.Quoted("") + " " + work.Quoted("dir.scn"));
     EXPECT_EQ(dir.status, 0);
-    EXPECT_EQ(dir.out, "frmJeuGagnant.txtCote(10).text = \"$DIR/x.tur\"\n");
+    EXPECT_EQ(dir.out, "frmJeuGagnant.txtCote(10).text = \"$DIR/x.tur\"\n"
+                       "frmOuvrir.lblDirName.text = \"$DIR/folder\"\n");
+    fs::create_directory(work.path / "tmp");
+    std::ofstream(work.path / "made.scn")
+        << "click frmOptions.cmdOuvrir\nshow frmOuvrir.lblDirName\n";
+    ToolRun made =
+        RunTool(tool, work, work.Quoted("made.scn"), "TMPDIR=" + work.Quoted("tmp") + " ");
+    EXPECT_EQ(made.out, "frmOuvrir.lblDirName.text = \"$DIR\"\n");
+    for (const auto& left : fs::directory_iterator(work.path / "tmp")) // Qt's runtime folder only
+        EXPECT_EQ(left.path().filename().string().rfind("runtime-", 0), 0u) << left.path();
     for (const std::string& arguments :
          {work.Quoted("folder"), work.Quoted("absent.scn"), std::string("--decimal-separator ';'"),
           "--dir " + work.Quoted("absent") + " " + work.Quoted("s1.scn")}) {
@@ -59,6 +73,27 @@ TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
         EXPECT_EQ(refused.status, 1) << arguments;
         EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
     }
+}
+
+// A scenario test that fails names the first differing line and its number, not the whole output.
+TEST(ScenarioTest, ReportsTheFirstDifferingLine) {
+    WorkFolder work;
+    std::ofstream(work.path / "s.scn") << "show txtCote(1)\nshow txtCote(2)\nshow txtCote(3)\n";
+    std::ofstream(work.path / "s.out")
+        << "frmJeuGagnant.txtCote(1).text = \"\"\n"
+           "frmJeuGagnant.txtCote(2).text = \"9\"\nfrmJeuGagnant.txtCote(3).text = \"\"\n";
+    ToolRun run = RunTool(SG_CMAKE, work,
+                          "-DRUNNER='" + BuiltTool("sg-scenario").string() + "' -DSCRIPT=" +
+                              work.Quoted("s.scn") + " -DEXPECTED=" + work.Quoted("s.out") +
+                              " -DSEPARATOR=. -DWORK=" + work.Quoted("") + " -P " SG_RUN_SCENARIO);
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find(work.path.string() + "/s.out:2: output differs"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("    expected: frmJeuGagnant.txtCote(2).text = \"9\"\n"
+                           "    actual:   frmJeuGagnant.txtCote(2).text = \"\"\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("(3)"), std::string::npos) << run.err;
 }
 
 } // namespace

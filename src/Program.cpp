@@ -1,0 +1,75 @@
+#include "Program.h"
+
+#include "app/SharedState.h"
+#include "screens/QtPrompter.h"
+#include "screens/Screens.h"
+#include "screens/SingleInstance.h"
+#include "screens/frmJeuGagnant.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+char UserDecimalSeparator() {
+    QString point = QLocale::system().decimalPoint();
+    return point == "," ? ',' : '.';
+}
+
+QString InstanceKey() {
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
+    return "SimpleGagnant-" + user;
+}
+
+} // namespace
+
+namespace sg {
+
+int RunProgram(int argc, char* argv[], Startup startup) {
+    QApplication app(argc, argv);
+    // The program speaks French whatever the desktop's language, and so do Qt's own buttons
+    // and menus.
+    QTranslator qtFrench;
+    if (qtFrench.load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+    QApplication::setApplicationName(sg::Messages::ApplicationTitle);
+    QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
+    QApplication::setDesktopFileName("simple-gagnant");
+    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
+
+    sg::QtPrompter qtPrompter;
+    sg::Prompter& prompter = qtPrompter;
+    sg::QtShell shell;
+    sg::SingleInstance instance(InstanceKey());
+    if (instance.otherIsRunning()) {
+        prompter.message(std::string(sg::Messages::ApplicationTitle) +
+                         sg::Messages::AlreadyRunning);
+        prompter.beep();
+        instance.activateOther();
+        return 0;
+    }
+    instance.listen();
+
+    sg::SharedState state;
+    state.settings.DecimalSeparator = UserDecimalSeparator();
+    sg::Screens screens(state, prompter, shell, QCoreApplication::applicationDirPath());
+    sg::frmJeuGagnant& main = screens.main();
+    QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {
+        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+        main.showNormal();
+        main.raise();
+        main.activateWindow();
+    });
+    main.show();
+    // exit, not quit: quit would ask the main window to close, and its close box asks.
+    if (startup == Startup::QuitWhenShown)
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    return app.exec();
+}
+
+} // namespace sg

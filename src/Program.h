@@ -1,0 +1,13 @@
+// The program's start: one running instance, the French of Qt, then the main window.
+#pragma once
+
+namespace sg {
+
+enum class Startup {
+    Normal,
+    QuitWhenShown, // ends once the main window is shown: start-up measured alone
+};
+
+int RunProgram(int argc, char* argv[], Startup startup);
+
+} // namespace sg

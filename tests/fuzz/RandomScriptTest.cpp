@@ -180,12 +180,16 @@ std::vector<Control> ReadControls(const fs::path& folder) {
 
 // SAFETY. The tests may run as root, and the file dialog opens, or creates, the file it is given
 // in the folder it shows, which may be any folder of the machine. So a script never leads the
-// dialog out of its own folder: the drive and folder lists are only shown, or the folder list
-// set to the script's folder or its subfolder; a typed file name holds no "/", "\" or "$" and
-// does not start with "." (the file list holds only files of the folder shown).
+// dialog out of its own folder: of what can be set in the dialog, the folder list is only set
+// to the script's folder or its subfolder, the file name only to a name without "/", "\" or "$"
+// that does not start with ".", and the rest (the drive list) only shown. The file list holds
+// only files of the folder shown. A control renamed or added there is thus only shown.
 const char* const DialogOpener = "frmOptions.cmdOuvrir";
+bool IsFolderList(const Control& c) {
+    return c.inDialog && c.name == "dirDirectory";
+}
 bool LeadsAway(const Control& c) {
-    return c.window == "frmOuvrir" && (c.name == "drvDrive" || c.name == "dirDirectory");
+    return c.inDialog && c.canSet && c.name != "txtFileName";
 }
 std::string PlainName(std::string text) {
     std::replace_if(
@@ -273,18 +277,17 @@ class Generator {
         int roll = inDialog && episode_ == 0 ? 49 : rng_.below(100);
         if (roll < 28) {
             const Control& c = byKind(pool.settable);
+            if (IsFolderList(c))
+                return "set " + token(c) + " " + argument(rng_.oneOf({"$DIR", "$DIR/Archives"}));
+            if (LeadsAway(c)) return "show " + token(c);
             std::string value;
-            if (c.window == "frmOuvrir" && c.name == "dirDirectory")
-                value = rng_.oneOf({"$DIR", "$DIR/Archives"});
-            else if (LeadsAway(c))
-                return "show " + token(c);
-            else if (c.hasValue)
+            if (c.hasValue)
                 value =
                     rng_.percent(90) ? Around(rng_, c.low, c.high) : HostileText(rng_, separator_);
             else
                 value = !c.items.empty() && rng_.percent(40) ? rng_.pick(c.items)
                                                              : HostileText(rng_, separator_);
-            if (c.name == "txtFileName") value = PlainName(value);
+            if (c.inDialog) value = PlainName(value);
             return "set " + token(c) + " " + argument(value);
         }
         if (roll < 50) {

@@ -7,7 +7,7 @@ CMAKE_ARGS ?=
 # The core, checked by clang-tidy.
 CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app
 
-.PHONY: all deps build run test asan-test bench startup format format-check tidy install uninstall deb clean
+.PHONY: all deps build run test asan-test fuzz fuzz-merge bench startup format format-check tidy install uninstall deb clean
 
 all: build
 
@@ -33,6 +33,23 @@ asan-test: deps
 	cmake --preset asan $(CMAKE_ARGS)
 	cmake --build $(ASAN_DIR)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
+
+# The core's text rules under libFuzzer for FUZZ_SECONDS, starting from the committed corpus.
+# New inputs land in build-fuzz/corpus (and a failing one in build-fuzz/); `make fuzz-merge`
+# adds those that reach new code to the committed corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_CORPUS  := tests/fuzz/corpus
+
+fuzz: deps
+	@sh cmake/install-deps.sh debian-packages-fuzz.txt
+	cmake --preset fuzz
+	cmake --build build-fuzz --target sg-text-fuzzer
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/sg-text-fuzzer -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/ \
+	    build-fuzz/corpus $(FUZZ_CORPUS)
+
+fuzz-merge:
+	./build-fuzz/sg-text-fuzzer -merge=1 $(FUZZ_CORPUS) build-fuzz/corpus
 
 bench: deps
 	cmake --preset bench
@@ -71,4 +88,4 @@ deb: build
 	cp $(BUILD_DIR)/simple-gagnant_*.deb .
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench simple-gagnant_*.deb
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench build-fuzz simple-gagnant_*.deb

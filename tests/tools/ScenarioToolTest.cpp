@@ -32,6 +32,9 @@ TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
          "error: LINE 1: unknown control frmNowhere.Command1\n"},
         {"set txtCote(1) 4\nshow txtCote(1) colour\n", 2, "",
          "error: LINE 2: unknown property colour\n"},
+        // A label has no text to type into, greyed or not.
+        {"click Option1(1)\nset Label2(5) 1\n", 2, "message: Veuillez inscrire toutes les cotes\n",
+         "error: LINE 2: cannot set frmJeuGagnant.Label2(5)\n"},
         // The program's end stops the script.
         {"click Command3\nshow txtCote(1)\n", 0, "exit\n", ""},
     };

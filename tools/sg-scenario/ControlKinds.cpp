@@ -50,6 +50,7 @@ template <typename W> class KindOfType : public ControlKind {
 
 class LineEditKind : public KindOfType<QLineEdit> {
   public:
+    bool CanSet() const override { return true; }
     bool Set(QWidget* w, const std::string& text, std::string&) const override {
         As(w)->setText(Q(text));
         return true;
@@ -60,6 +61,7 @@ class LineEditKind : public KindOfType<QLineEdit> {
 // An editable list takes a typed text; a fixed one (the drive list) an item it holds.
 class ComboBoxKind : public KindOfType<QComboBox> {
   public:
+    bool CanSet() const override { return true; }
     bool Set(QWidget* w, const std::string& text, std::string& why) const override {
         QComboBox* box = As(w);
         if (box->isEditable()) {
@@ -84,6 +86,7 @@ class ComboBoxKind : public KindOfType<QComboBox> {
 
 class ScrollBarKind : public KindOfType<QScrollBar> {
   public:
+    bool CanSet() const override { return true; }
     bool Set(QWidget* w, const std::string& text, std::string&) const override {
         auto value = LeadingNumber(text);
         auto whole = value ? RoundHalfEvenInt32(*value) : std::nullopt;
@@ -97,6 +100,7 @@ class ScrollBarKind : public KindOfType<QScrollBar> {
 
 class CheckBoxKind : public KindOfType<QCheckBox> {
   public:
+    bool CanSet() const override { return true; }
     bool Set(QWidget* w, const std::string& text, std::string&) const override {
         As(w)->setChecked(text == "1");
         return true;
@@ -170,6 +174,7 @@ class ListKind : public KindOfType<QListWidget> {
 // The folder list is set to a path and shows it as its text.
 class FolderListKind : public ListKind {
   public:
+    bool CanSet() const override { return true; }
     bool Matches(QWidget* w) const override { return qobject_cast<FolderList*>(w) != nullptr; }
     bool Set(QWidget* w, const std::string& text, std::string&) const override {
         qobject_cast<FolderList*>(w)->setPath(Q(text));

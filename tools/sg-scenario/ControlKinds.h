@@ -14,6 +14,8 @@ class ControlKind {
     virtual ~ControlKind() = default;
     virtual bool Matches(QWidget* widget) const = 0;
 
+    // Whether a user can type, pick or move a value into it at all, greyed or not.
+    virtual bool CanSet() const { return false; }
     // Each answers false (with `why`) when the kind has no such action.
     virtual bool Set(QWidget* widget, const std::string& text, std::string& why) const;
     virtual bool Click(QWidget* widget, const std::string& item, std::string& why) const;

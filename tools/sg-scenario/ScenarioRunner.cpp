@@ -152,6 +152,12 @@ bool ScenarioRunner::perform(const std::string& verb, const std::string& argumen
 
     const ControlKind& kind = KindOf(w);
     if (verb == "set") {
+        // What cannot be set is refused whether greyed or not, so that a line is valid or not
+        // whatever the state of the window.
+        if (!kind.CanSet()) {
+            why = "cannot set " + target.written;
+            return false;
+        }
         if (!w->isEnabled()) return true; // nobody types into a disabled box
         if (!kind.Set(w, text, why)) {
             why += " " + target.written;

@@ -1,0 +1,51 @@
+// The back-test in French: why a race was skipped, the lines of a summary, the CSV file of the
+// races, and the choices of a strategy as a user types or names them.
+#pragma once
+
+#include "ledger/BacktestSummary.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sg {
+
+// "nombre de partants non indiqué", ...; empty for a race played.
+const char* SkipReasonText(SkipReason reason);
+
+// A whole number of euros with two decimals: "1234,00", "0,00", "-35,00".
+std::string EuroAmount(std::int64_t euros, char decimalSeparator);
+
+// One line of a summary: what is counted, and its value.
+struct SummaryLine {
+    std::string label;
+    std::string value;
+};
+
+// The summary as lines, the same labels for every summary, so that two of them can stand side
+// by side. Reasons that skipped no race are left out unless `everyReason`.
+std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char decimalSeparator,
+                                      bool everyReason = false);
+
+// The strategy in one line: "4 chevaux, bénéfice recherché 10, mises avec décimales, cotes PMH".
+std::string StrategyText(const BacktestStrategy& strategy, char decimalSeparator);
+
+// The CSV header, then one line per race of the rows.
+inline constexpr const char* BacktestCsvHeader =
+    "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif";
+void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows,
+                      char decimalSeparator);
+
+// The rounding modes by their short names on a command line: "decimales", "entier", "dizaine";
+// and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".
+std::optional<RoundingMode> RoundingModeNamed(std::string_view name);
+const char* RoundingModeText(RoundingMode mode);
+
+// A target profit typed by the user, with a point or a comma: a number above 0 and at most
+// MaxBacktestProfit. Empty otherwise.
+inline constexpr double MaxBacktestProfit = 100000;
+std::optional<float> BacktestProfitFrom(std::string_view text);
+
+} // namespace sg

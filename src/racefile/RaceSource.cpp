@@ -1,0 +1,47 @@
+#include "racefile/RaceSource.h"
+
+#include "racefile/RaceFile.h"
+
+#include <algorithm>
+
+namespace sg {
+
+namespace {
+
+constexpr std::array<RaceField, 5> UsedFields = {RaceField::RunnerCount, RaceField::Payouts,
+                                                 RaceField::ArrivalOrder, RaceField::OddsPMU,
+                                                 RaceField::OddsPMH};
+
+std::uint64_t OffsetOf(int race) {
+    return static_cast<std::uint64_t>(race - 1) * RaceRecordSize;
+}
+
+} // namespace
+
+std::int32_t RaceSource::RaceCount() const {
+    return RaceCountOfLength(bytes_.size()).value_or(0);
+}
+
+bool RaceSource::Holds(int race) const {
+    return race >= 1 && OffsetOf(race) < bytes_.size();
+}
+
+RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
+    if (race >= 1 && OffsetOf(race) + UsedFieldsEnd <= bytes_.size())
+        return RaceFieldsView(bytes_.data() + OffsetOf(race));
+    partial.bytes.fill(0);
+    if (Holds(race)) {
+        auto record = bytes_.subspan(OffsetOf(race));
+        for (RaceField field : UsedFields) {
+            auto layout = LayoutOf(field);
+            if (layout.offset >= record.size()) continue;
+            auto present =
+                record.subspan(layout.offset)
+                    .first(std::min<std::size_t>(layout.width, record.size() - layout.offset));
+            std::copy(present.begin(), present.end(), partial.bytes.begin() + layout.offset);
+        }
+    }
+    return RaceFieldsView(partial.bytes.data());
+}
+
+} // namespace sg

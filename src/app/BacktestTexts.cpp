@@ -12,12 +12,12 @@ namespace {
 
 constexpr std::array<const char*, SkipReasonCount> ReasonTexts = {
     "",
-    "course au-delà de la fin du fichier",
-    "nombre de partants non indiqué",
-    "moins de partants avec cote que de chevaux joués",
-    "pas d'arrivée ou de rapport du gagnant",
-    "bénéfice négatif : JOUER refuse",
-    "cotes inutilisables pour le calcul",
+    "au-delà de la fin du fichier",
+    "nombre de partants absent",
+    "trop peu de chevaux avec cote",
+    "arrivée ou rapport absent",
+    "bénéfice négatif (JOUER refuse)",
+    "cotes inutilisables",
     "montants hors limites",
 };
 
@@ -61,7 +61,7 @@ std::string EuroAmount(std::int64_t euros, char decimalSeparator) {
 }
 
 std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separator,
-                                      bool everyReason) {
+                                      const BacktestSummary* alongside) {
     auto count = [](int n) { return std::to_string(n); };
     std::vector<SummaryLine> lines = {
         {"Courses de la plage", count(summary.races)},
@@ -69,8 +69,9 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separ
         {"Courses écartées", count(summary.races - summary.played)},
     };
     for (int reason = 1; reason < SkipReasonCount; ++reason) {
-        int skipped = summary.skipped[static_cast<std::size_t>(reason)];
-        if (skipped == 0 && !everyReason) continue;
+        auto index = static_cast<std::size_t>(reason);
+        int skipped = summary.skipped[index];
+        if (skipped == 0 && (!alongside || alongside->skipped[index] == 0)) continue;
         lines.push_back({std::string("   dont ") + SkipReasonText(static_cast<SkipReason>(reason)),
                          count(skipped)});
     }

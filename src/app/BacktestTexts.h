@@ -24,10 +24,10 @@ struct SummaryLine {
     std::string value;
 };
 
-// The summary as lines, the same labels for every summary, so that two of them can stand side
-// by side. Reasons that skipped no race are left out unless `everyReason`.
+// The summary as lines. A reason that skipped no race is left out, unless it skipped some in
+// the summary shown alongside: two summaries given each other have the same labels.
 std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char decimalSeparator,
-                                      bool everyReason = false);
+                                      const BacktestSummary* alongside = nullptr);
 
 // The strategy in one line: "4 chevaux, bénéfice recherché 10, mises avec décimales, cotes PMH".
 std::string StrategyText(const BacktestStrategy& strategy, char decimalSeparator);
@@ -42,6 +42,20 @@ void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows,
 // and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".
 std::optional<RoundingMode> RoundingModeNamed(std::string_view name);
 const char* RoundingModeText(RoundingMode mode);
+
+// What the back-test window says.
+namespace BacktestMessages {
+inline constexpr const char* Title = "Bilan sur tout le fichier";
+inline constexpr const char* NoFile =
+    "Aucun fichier de courses n'est ouvert : ouvrez-en un avec « Utiliser le fichier... ».";
+inline constexpr const char* BadProfit =
+    "Le bénéfice recherché doit être un montant supérieur à 0 et d'au plus 100000.";
+inline constexpr const char* EmptyRange =
+    "La première course de la plage doit précéder la dernière (ou être la même).";
+inline constexpr const char* CsvOnRaceFile =
+    "Ce nom est celui d'un fichier de courses : choisissez un nom de fichier CSV.";
+inline constexpr const char* Cancelled = "Calcul annulé.";
+} // namespace BacktestMessages
 
 // A target profit typed by the user, with a point or a comma: a number above 0 and at most
 // MaxBacktestProfit. Empty otherwise.

@@ -6,6 +6,8 @@
 #include "racefile/RaceFile.h"
 #include "racefile/RaceSession.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +30,10 @@ std::optional<int> WholeIn(const std::string& text, int low, int high) {
     if (value < low || value > high) return std::nullopt;
     return value;
 }
+
+// The options followed by a value; --rapports stands alone.
+constexpr std::array<const char*, 8> ValueOptions = {
+    "--chevaux", "--benefice", "--arrondi", "--cotes", "--de", "--a", "--csv", "--separateur"};
 
 struct Request {
     std::string path;
@@ -67,8 +73,6 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
     } else if (option == "--separateur") {
         if (value != "," && value != ".") return bad(", ou .");
         request.separator = value[0];
-    } else {
-        return "Option inconnue : " + Quoted(option) + ". Usage : " + BacktestUsage;
     }
     return std::nullopt;
 }
@@ -84,6 +88,8 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
         }
         if (option.rfind("--", 0) != 0)
             return "Argument inattendu : " + Quoted(option) + ". Usage : " + BacktestUsage;
+        if (std::find(ValueOptions.begin(), ValueOptions.end(), option) == ValueOptions.end())
+            return "Option inconnue : " + Quoted(option) + ". Usage : " + BacktestUsage;
         if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
         if (auto failure = ReadOption(request, option, arguments[++i])) return failure;
     }

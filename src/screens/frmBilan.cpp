@@ -148,8 +148,11 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     chtBilan->setRenderHint(QPainter::Antialiasing);
     chtBilan->setMinimumHeight(300);
 
+    auto* summary = new QVBoxLayout;
+    summary->addWidget(tblResume);
+    summary->addStretch(1);
     auto* results = new QHBoxLayout;
-    results->addWidget(tblResume, 1);
+    results->addLayout(summary, 1);
     results->addWidget(chtBilan, 1);
 
     cboExport = new QComboBox(this);
@@ -294,6 +297,10 @@ void frmBilan::ShowResults() {
         }
     }
     tblResume->resizeRowsToContents();
+    // As high as its lines, so that the summary reads as a block above the empty space.
+    int height = tblResume->horizontalHeader()->height() + 2 * tblResume->frameWidth();
+    for (int row = 0; row < tblResume->rowCount(); ++row) height += tblResume->rowHeight(row);
+    tblResume->setFixedHeight(height);
 
     QChart* chart = chtBilan->chart();
     chart->removeAllSeries();

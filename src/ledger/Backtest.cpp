@@ -1,7 +1,6 @@
 #include "ledger/Backtest.h"
 
 #include "ledger/Play.h"
-#include "numbers/Numbers.h"
 #include "numbers/OddsText.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceLoading.h"
@@ -11,6 +10,7 @@
 #include <limits>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace sg {
 
@@ -86,7 +86,8 @@ BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy) {
     for (int i = 1; i <= k; ++i) unwritten = unwritten || texts.Label2[i].empty();
     if (unwritten) return Skipped(SkipReason::UnusableOdds);
 
-    BetOnScreen bet{texts.Label4, calc.StakeTotalWhole, k, numbers, texts.Label2};
+    BetOnScreen bet{std::move(texts.Label4), calc.StakeTotalWhole, k, std::move(numbers),
+                    std::move(texts.Label2)};
     PlaySettlement settlement = SettlePlay(bet, arrival, payout);
     if (settlement.kind == PlayOutcome::Kind::LosingBet) return Skipped(SkipReason::LosingBet);
     if (settlement.kind != PlayOutcome::Kind::Played) return Skipped(SkipReason::BeyondLimits);
@@ -95,8 +96,7 @@ BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy) {
     row.staked = settlement.staked;
     row.won = settlement.won;
     row.horseCount = static_cast<std::uint8_t>(k);
-    for (int i = 1; i <= k; ++i)
-        row.horses[i - 1] = static_cast<std::uint8_t>(LeadingNumberOr0(numbers[i]));
+    for (int i = 1; i <= k; ++i) row.horses[i - 1] = static_cast<std::uint8_t>(fill.horses[i]);
     return row;
 }
 

@@ -40,6 +40,7 @@ RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
             }
         }
         if (chosen) storedOdds[chosen] = PlacedMark;
+        fill.horses[row] = chosen;
         fill.numbers[row] = GeneralText(static_cast<double>(chosen));
         if (minimum != PlacedMark) {
             std::string odds = GeneralText(minimum);

@@ -20,7 +20,8 @@ struct RunnerRowsFill {
     int clearedRows = 0; // the odds boxes of rows 1..clearedRows are emptied first,
     int filledRows = 0;  // then rows 1..filledRows take a horse number and its odds
     RowTexts numbers;    // " 7" (" 0" when no horse was left)
-    RowTexts odds;       // "4.5"; empty when no horse with odds was left
+    std::array<int, RunnerRows + 1> horses{}; // the same numbers, 0 when no horse was left
+    RowTexts odds;                            // "4.5"; empty when no horse with odds was left
 };
 
 // Reads the odds of horses 1 to the runner count (at most 22) of the set into storedOdds

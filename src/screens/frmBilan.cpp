@@ -184,8 +184,9 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
 
 frmBilan::~frmBilan() {
     if (thread_) {
-        job_->progress.cancel = true;
+        job_->progress.cancel = true; // stops within a few hundred races
         thread_->wait();
+        delete thread_;
     }
 }
 

@@ -328,8 +328,10 @@ void frmBilan::ShowResults() {
             high = std::max(high, point.y());
         }
     }
-    if (!pmh_.empty())
+    if (!pmh_.empty()) {
         races->setRange(pmh_.front().race, std::max(pmh_.back().race, pmh_.front().race + 1));
+        races->applyNiceNumbers(); // round race numbers under the ticks
+    }
     euros->setRange(low, std::max(high, low + 1));
     euros->applyNiceNumbers();
     cmdExporter->setEnabled(!pmh_.empty());

@@ -247,6 +247,7 @@ void frmBilan::cmdCalculer_Click() {
     resultPath_ = path;
     prgCalcul->setRange(0, 2 * (job->range.last - job->range.first + 1));
     prgCalcul->setValue(0);
+    prgCalcul->setFormat("%p %");
     thread_ = QThread::create([job] { job->Run(); });
     connect(thread_, &QThread::finished, this, [this] { RunFinished(); });
     SetRunning(true);
@@ -267,9 +268,10 @@ void frmBilan::RunFinished() {
     thread_->deleteLater();
     thread_ = nullptr;
     SetRunning(false);
-    if (!job_->pmh || !job_->pmu) {
+    // Cancelled, even when the worker had finished before it heard it: the user asked.
+    if (job_->progress.cancel || !job_->pmh || !job_->pmu) {
         prgCalcul->setValue(0);
-        lblFichier->setText(QString::fromUtf8(BacktestMessages::Cancelled));
+        prgCalcul->setFormat(QString::fromUtf8(BacktestMessages::Cancelled));
         job_.reset();
         emit finished();
         return;

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -172,6 +173,16 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
         std::ifstream written(csv);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), expected.str());
     }
+    // Annuler: the run ends without results and the choices can be changed again.
+    window.cmdCalculer->click();
+    window.cmdAnnuler->click();
+    loop.exec();
+    EXPECT_FALSE(window.IsRunning());
+    EXPECT_EQ(window.prgCalcul->format().toStdString(), BacktestMessages::Cancelled);
+    EXPECT_TRUE(window.cmdCalculer->isEnabled());
+    EXPECT_TRUE(window.spnChevaux->isEnabled());
+    EXPECT_EQ(window.RowsOf(OddsSet::PMH).size(), 40u); // the former results stay
+
     // Never over a race file.
     lines.clear();
     EXPECT_FALSE(window.ExportCsv(demo.path.string()));

@@ -39,6 +39,7 @@ void PlayPart(const RaceSource& races, const BacktestStrategy& strategy, int fir
             progress->racesDone.fetch_add(ProgressStep, std::memory_order_relaxed);
             if (progress->cancel.load(std::memory_order_relaxed)) return;
         }
+        races.Prefetch(race + 2, OddsFieldOf(strategy.odds));
         BacktestRow& row = rows[race - first];
         row = races.Holds(race) ? PlayRace(races.Race(race, partial), strategy)
                                 : Skipped(SkipReason::BeyondFile);

@@ -194,7 +194,8 @@ std::optional<double> ShortLeadingNumber(std::string_view text) {
     if (!anyDigit) return 0.0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return std::nullopt;
     if (decimals > 22) return std::nullopt;
-    double value = static_cast<double>(digits) / PowersOfTen[decimals];
+    double value = static_cast<double>(digits);
+    if (decimals > 0) value /= PowersOfTen[decimals];
     return negative ? -value : value;
 }
 

@@ -44,4 +44,16 @@ RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
     return RaceFieldsView(partial.bytes.data());
 }
 
+void RaceSource::Prefetch(int race, RaceField oddsField) const {
+    if (race < 1 || OffsetOf(race) + UsedFieldsEnd > bytes_.size()) return;
+    const std::uint8_t* record = bytes_.data() + OffsetOf(race);
+    auto odds = LayoutOf(oddsField);
+    for (std::size_t offset :
+         {std::size_t{LayoutOf(RaceField::RunnerCount).offset},
+          std::size_t{LayoutOf(RaceField::Payouts).offset},
+          std::size_t{LayoutOf(RaceField::ArrivalOrder).offset}, std::size_t{odds.offset},
+          std::size_t{odds.offset} + 64u, std::size_t{odds.offset} + odds.width - 1u})
+        __builtin_prefetch(record + offset);
+}
+
 } // namespace sg

@@ -32,6 +32,10 @@ class RaceSource {
     // which the view then reads. A race wholly past the end reads as zero bytes.
     RaceFieldsView Race(int race, PartialRace& partial) const;
 
+    // Asks the processor to fetch the used fields of race n of the odds set ahead of their
+    // reading: the records lie far apart, beyond what it foresees by itself.
+    void Prefetch(int race, RaceField oddsField) const;
+
   private:
     std::span<const std::uint8_t> bytes_;
 };

@@ -138,11 +138,13 @@ const char* RoundingModeText(RoundingMode mode) {
 std::optional<float> BacktestProfitFrom(std::string_view text) {
     std::string typed = Trim(text);
     ReplaceFirstComma(typed);
-    double value = 0;
+    // Read straight into single precision, so that a profit written in its shortest form
+    // (the main window's, say) comes back as the very same value.
+    float value = 0;
     auto [end, ec] = std::from_chars(typed.data(), typed.data() + typed.size(), value);
     if (ec != std::errc() || end != typed.data() + typed.size() || typed.empty()) return {};
     if (!(value > 0) || value > MaxBacktestProfit) return std::nullopt;
-    return ToSingle(value);
+    return value;
 }
 
 } // namespace sg

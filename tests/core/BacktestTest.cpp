@@ -4,6 +4,7 @@
 #include "ledger/Backtest.h"
 #include "app/BacktestTexts.h"
 #include "ledger/BacktestSummary.h"
+#include "numbers/Numbers.h"
 #include "racefile/MappedRaceFile.h"
 #include "racefile/RaceRecord.h"
 
@@ -247,6 +248,19 @@ TEST(BacktestSummary, CountsTheRunsTheFallAndTheBestAndWorstRaces) {
               "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif\n1;;100.00;250.00;150.00;\n");
     EXPECT_NE(csv.str().find("\n3;;0.00;0.00;50.00;arrivée ou rapport absent\n"),
               std::string::npos);
+}
+
+TEST(BacktestTexts, ReadsATargetProfitAsTypedAndTheRoundingModesByName) {
+    EXPECT_EQ(BacktestProfitFrom("10"), 10.0f);
+    EXPECT_EQ(BacktestProfitFrom(" 12,5 "), 12.5f);
+    EXPECT_EQ(BacktestProfitFrom("100000"), 100000.0f);
+    for (const char* refused : {"", "0", "-5", "abc", "12x", "100000.5", "nan", "1e400"})
+        EXPECT_FALSE(BacktestProfitFrom(refused)) << refused;
+    // A profit found by the search comes back exactly from its shortest writing.
+    for (float found : {10.3456f, 0.1f, 7.000001f, 99999.99f})
+        EXPECT_EQ(BacktestProfitFrom(ShortestText(found)), found);
+    EXPECT_EQ(RoundingModeNamed("dizaine"), RoundingMode::UpToTen);
+    EXPECT_FALSE(RoundingModeNamed("Dizaine"));
 }
 
 TEST(MappedRaceFile, MapsAFileAndRefusesWhatIsNoRaceFile) {

@@ -150,9 +150,10 @@ void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForC
         if (auto shown = LeadingNumber(texts.Label2[i])) {
             if (auto total = Finite(state.StakeTotal + *shown)) state.StakeTotal = *total;
         }
-        texts.Label19 = "TOTAL DES MISES " + Amount(state.StakeTotal, decimalSeparator);
         if (auto whole = RoundHalfEvenInt32(state.StakeTotal)) state.StakeTotalWhole = *whole;
     }
+    // Refreshed at every turn, the label keeps the last turn's text: written once.
+    if (n >= 1) texts.Label19 = "TOTAL DES MISES " + Amount(state.StakeTotal, decimalSeparator);
 }
 
 void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,

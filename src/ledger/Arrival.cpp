@@ -4,7 +4,7 @@
 
 namespace sg {
 
-ArrivalNumbers ParseArrival(const RaceRecord& record) {
+ArrivalNumbers ParseArrival(RaceFieldsView record) {
     ArrivalNumbers arrival{};
     for (int place = 1; place <= ArrivalSlotCount; ++place)
         arrival[place] = record.SlotNumber(*ArrivalSlot(place)).value_or(0);

@@ -40,35 +40,58 @@ BalanceTexts StartBalanceTexts() {
             "Le BILAN actuel est de:"};
 }
 
-PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, const RaceRecord& race,
-                 char separator) {
-    PlayOutcome outcome;
+PlaySettlement SettlePlay(const BetOnScreen& bet, RaceFieldsView race) {
+    return SettlePlay(bet, ParseArrival(race), WinnerPayout(race));
+}
+
+PlaySettlement SettlePlay(const BetOnScreen& bet, const ArrivalNumbers& arrival, double payout) {
+    PlaySettlement settlement;
     // Refused exactly when the warning shows: the profit text is negative. Its value would
     // read -0 for "-0,50 Euros", the parse stopping at the decimal comma.
     if (!bet.profitText.empty() && bet.profitText[0] == '-') {
-        outcome.kind = PlayOutcome::Kind::LosingBet;
-        return outcome;
+        settlement.kind = PlayOutcome::Kind::LosingBet;
+        return settlement;
     }
-    ArrivalNumbers arrival = ParseArrival(race);
-    double payout = LeadingNumber(WinnerPayoutText(race)).value_or(0);
-    auto won = AmountWon(bet, arrival[1], payout);
-    __int128 stakes = static_cast<__int128>(ledger.TotalStakes) + bet.stakeTotalWhole;
-    __int128 gains = won ? static_cast<__int128>(ledger.TotalGains) + *won : 0;
-    if (!won || !FitsInt64(stakes) || !FitsInt64(gains) || !FitsInt64(gains - stakes)) {
-        outcome.kind = PlayOutcome::Kind::BeyondLimits;
-        return outcome;
+    settlement.arrival = arrival;
+    settlement.payout = payout;
+    auto won = AmountWon(bet, settlement.arrival[1], settlement.payout);
+    if (!won) {
+        settlement.kind = PlayOutcome::Kind::BeyondLimits;
+        return settlement;
     }
-    ledger.ArrivalNumbers = arrival;
+    settlement.staked = bet.stakeTotalWhole;
+    settlement.won = *won;
+    return settlement;
+}
+
+bool BookPlay(LedgerState& ledger, std::int64_t staked, std::int64_t won) {
+    __int128 stakes = static_cast<__int128>(ledger.TotalStakes) + staked;
+    __int128 gains = static_cast<__int128>(ledger.TotalGains) + won;
+    if (!FitsInt64(stakes) || !FitsInt64(gains) || !FitsInt64(gains - stakes)) return false;
     ledger.TotalStakes = static_cast<std::int64_t>(stakes);
     ledger.TotalGains = static_cast<std::int64_t>(gains);
-    outcome.won = *won;
+    return true;
+}
+
+PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, RaceFieldsView race, char separator) {
+    PlayOutcome outcome;
+    PlaySettlement settlement = SettlePlay(bet, race);
+    if (settlement.kind == PlayOutcome::Kind::Played &&
+        !BookPlay(ledger, settlement.staked, settlement.won))
+        settlement.kind = PlayOutcome::Kind::BeyondLimits;
+    if (settlement.kind != PlayOutcome::Kind::Played) {
+        outcome.kind = settlement.kind;
+        return outcome;
+    }
+    ledger.ArrivalNumbers = settlement.arrival;
+    outcome.won = settlement.won;
 
     BalanceTexts& texts = outcome.texts;
     texts.lblMontantJoue =
         "Montant joué cette fois: " + WholeAmount(bet.stakeTotalWhole, separator);
     texts.lblTotalMises =
         "Ce qui porte le total des mises à: " + WholeAmount(ledger.TotalStakes, separator);
-    texts.lblGagne = "Montant gagné cette fois: " + WholeAmount(*won, separator);
+    texts.lblGagne = "Montant gagné cette fois: " + WholeAmount(settlement.won, separator);
     texts.lblTotaldesgains =
         "Ce qui porte le total des gains à: " + WholeAmount(ledger.TotalGains, separator);
     std::int64_t balance = ledger.TotalGains - ledger.TotalStakes;
@@ -77,7 +100,7 @@ PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, const RaceRecord& 
         (gainsAhead ? "BILAN: GAINS de " : "BILAN: PERTES de ") + WholeAmount(balance, separator);
     outcome.mark = gainsAhead ? Yellow : Red;
     // The play still counts its stake when the race has no payout stored.
-    if (payout == 0)
+    if (settlement.payout == 0)
         texts.lblBilan = "BILAN NON DISPONIBLE (cette course n'a pas de rapports insérés)";
     return outcome;
 }

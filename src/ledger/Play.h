@@ -37,10 +37,28 @@ struct PlayOutcome {
     Rgb mark; // the options window's mark: yellow for gains, red for losses
 };
 
-// Books the play into the ledger (only when played) and says what the window shows. The
-// stake is the rounded total; the return is the winner's payout times the shown stake of the
-// row that carries the winner, rounded halves to even. A row whose number reads 0 never wins.
-PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, const RaceRecord& race,
+// The play of a bet against a race before anything is booked: refused (LosingBet, or
+// BeyondLimits when the return cannot be counted), or what it stakes and wins. The stake is the
+// rounded total; the return is the winner's payout times the shown stake of the row that
+// carries the winner, rounded halves to even. A row whose number reads 0 never wins.
+struct PlaySettlement {
+    PlayOutcome::Kind kind = PlayOutcome::Kind::Played;
+    std::int32_t staked = 0;
+    std::int64_t won = 0;
+    ArrivalNumbers arrival{};
+    double payout = 0; // the winner's payout as read; 0 when none is stored
+};
+PlaySettlement SettlePlay(const BetOnScreen& bet, RaceFieldsView race);
+// The same with the race's arrival and winner's payout already read.
+PlaySettlement SettlePlay(const BetOnScreen& bet, const ArrivalNumbers& arrival, double payout);
+
+// Adds a play's stake and return to the ledger's totals; false, leaving them as they were,
+// when a total or the balance would not fit in 64 bits.
+bool BookPlay(LedgerState& ledger, std::int64_t staked, std::int64_t won);
+
+// Settles the play, books it into the ledger (only when played) and says what the window
+// shows.
+PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, RaceFieldsView race,
                  char decimalSeparator);
 
 // "Mettre les comptes à zéro": the totals back to 0 and the labels to their captions.

@@ -39,26 +39,35 @@ long long LeadingDigitExponent(std::string_view mantissa) {
     return beforePoint > 0 ? beforePoint - 1 : -(zerosAfterPoint + 1);
 }
 
-// Rounds the decimal writing of a non-negative value to two decimals, halves away from zero.
-std::string RoundDecimalText(const std::string& digits) {
-    auto point = digits.find('.');
-    std::string all = digits.substr(0, point);
-    if (all.empty()) all.push_back('0');
-    std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
-    bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
-    fraction.resize(2, '0');
-    all += fraction;
-    if (roundUp) {
-        int i = static_cast<int>(all.size()) - 1;
-        for (; i >= 0 && all[i] == '9'; --i) all[i] = '0';
-        if (i < 0) {
-            all.insert(all.begin(), '1');
-        } else {
-            ++all[i];
-        }
+// The shortest digits that read back to a finite non-negative value, and the power of ten of
+// the first one: 4.5 gives "45" and 0, 1e39 gives "1" and 39.
+struct ShortestDigits {
+    std::array<char, 32> digits{};
+    int count = 0;
+    int exponent = 0;
+
+    // The digit of weight 10^power, 0 outside the digits.
+    char DigitAt(long long power) const {
+        long long index = exponent - power;
+        return index >= 0 && index < count ? digits[static_cast<std::size_t>(index)] : '0';
     }
-    all.insert(all.size() - 2, 1, '.');
-    return all;
+};
+
+template <typename T> ShortestDigits ShortestDigitsOf(T value) {
+    ShortestDigits shortest;
+    std::array<char, 64> buffer{};
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific);
+    if (ec != std::errc()) return shortest;
+    const char* c = buffer.data();
+    for (; c < end && *c != 'e'; ++c) {
+        if (IsDigit(*c)) shortest.digits[static_cast<std::size_t>(shortest.count++)] = *c;
+    }
+    if (c == end) return ShortestDigits{};
+    ++c;
+    if (c < end && *c == '+') ++c;
+    std::from_chars(c, end, shortest.exponent);
+    return shortest;
 }
 
 // The shortest digits that read back to the value, written without an exponent (1e39 gives
@@ -66,43 +75,64 @@ std::string RoundDecimalText(const std::string& digits) {
 // Infinity and NaN have no digits to write: they give an empty text.
 template <typename T> std::string ShortestFixed(T value) {
     if (!std::isfinite(value)) return "";
-    std::array<char, 64> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific);
-    if (ec != std::errc()) return "";
-    std::string text(buffer.data(), end);
-    auto e = text.find('e');
-    if (e == std::string::npos) return "";
-    const char* exponentText = text.data() + e + 1;
-    if (*exponentText == '+') ++exponentText;
-    int exponent = 0;
-    std::from_chars(exponentText, text.data() + text.size(), exponent);
-    std::string digits;
-    for (char c : text.substr(0, e)) {
-        if (IsDigit(c)) digits += c;
+    ShortestDigits shortest = ShortestDigitsOf(value);
+    if (shortest.count == 0) return "";
+    // From the first whole digit ("0" below 1) to the last significant one.
+    long long lowest = std::min(shortest.exponent - shortest.count + 1, 0);
+    std::string text;
+    for (long long power = std::max(shortest.exponent, 0); power >= lowest; --power) {
+        text += shortest.DigitAt(power);
+        if (power == 0 && lowest < 0) text += '.';
     }
-    if (exponent >= 0) {
-        if (static_cast<int>(digits.size()) <= exponent + 1)
-            return digits + std::string(exponent + 1 - digits.size(), '0');
-        return digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
-    }
-    return "0." + std::string(-exponent - 1, '0') + digits;
+    return text;
 }
 
+// The amount formats from the shortest digits of the value, rounded to two decimals halves
+// away from zero: the rounding looks at the third decimal of that writing.
 template <typename T> std::string FormatAmountOf(T value, AmountFormat format, char separator) {
     if (!std::isfinite(value)) return "";
-    std::string rounded = RoundDecimalText(ShortestFixed(std::fabs(value)));
-    bool isZero = rounded.find_first_not_of("0.") == std::string::npos;
-    auto point = rounded.find('.');
-    std::string whole = rounded.substr(0, point);
+    ShortestDigits shortest = ShortestDigitsOf(std::fabs(value));
+    if (shortest.count == 0) shortest.exponent = -1; // no digits: zero
+    // The whole part (at least one digit) and two decimals, then the carry of the rounding.
+    std::string all;
+    for (long long power = std::max(shortest.exponent, 0); power >= -2; --power)
+        all += shortest.DigitAt(power);
+    if (shortest.DigitAt(-3) >= '5') {
+        auto i = static_cast<long long>(all.size()) - 1;
+        for (; i >= 0 && all[static_cast<std::size_t>(i)] == '9'; --i)
+            all[static_cast<std::size_t>(i)] = '0';
+        if (i < 0) {
+            all.insert(all.begin(), '1');
+        } else {
+            ++all[static_cast<std::size_t>(i)];
+        }
+    }
+    bool isZero = all.find_first_not_of('0') == std::string::npos;
+    std::size_t wholeLength = all.size() - 2;
     // Leading zeros cannot arise except for the single "0" of values below 1.
-    if (whole == "0" && format == AmountFormat::DotZeroZero) whole.clear();
-    std::string text = whole + separator + rounded.substr(point + 1);
-    return (value < 0 && !isZero) ? "-" + text : text;
+    if (wholeLength == 1 && all[0] == '0' && format == AmountFormat::DotZeroZero) wholeLength = 0;
+    std::string text;
+    if (value < 0 && !isZero) text += '-';
+    text.append(all, all.size() - 2 - wholeLength, wholeLength);
+    text += separator;
+    text.append(all, all.size() - 2, 2);
+    return text;
+}
+
+// Whole values below 10^precision are written by %g as their digits alone.
+template <typename T> std::optional<std::string> WholeGeneralText(T value, int precision) {
+    constexpr double Powers[] = {1e7, 1e15};
+    double limit = precision == 7 ? Powers[0] : precision == 15 ? Powers[1] : 0;
+    if (!(std::fabs(value) < limit) || value != std::trunc(value)) return std::nullopt;
+    auto whole = static_cast<long long>(value);
+    if (whole == 0) return " 0";
+    std::string text = std::to_string(whole);
+    return whole < 0 ? text : " " + text;
 }
 
 template <typename T> std::string GeneralTextOf(T value, int precision) {
     if (!std::isfinite(value)) return "";
+    if (auto whole = WholeGeneralText(value, precision)) return *whole;
     std::array<char, 64> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                    std::chars_format::general, precision);
@@ -129,9 +159,50 @@ template <typename T> std::string PlainTextOf(T value) {
     return text;
 }
 
+// The usual texts (a few digits, a point, no exponent) read without building the number's
+// text: up to 15 significant digits and 22 decimals, the digits and the power of ten are both
+// exact doubles, so their one quotient is the correctly rounded value that the general reading
+// gives too. Empty for any other text, which the general reading takes.
+std::optional<double> ShortLeadingNumber(std::string_view text) {
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t digits = 0;
+    int significant = 0, decimals = 0;
+    bool negative = false, seenPoint = false, anyDigit = false;
+    std::size_t i = 0;
+    while (i < text.size() && IsSkipped(text[i])) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (IsSkipped(c)) continue;
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (digits == 0 && c == '0') {
+                decimals += seenPoint; // a leading zero only moves the point
+                continue;
+            }
+            if (++significant > 15) return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += seenPoint;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) return std::nullopt;
+    if (decimals > 22) return std::nullopt;
+    double value = static_cast<double>(digits);
+    if (decimals > 0) value /= PowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
 } // namespace
 
 std::optional<double> LeadingNumber(std::string_view text) {
+    if (auto value = ShortLeadingNumber(text)) return value;
     std::string mantissa, exponent;
     bool negative = false, seenPoint = false, anyDigit = false;
     std::size_t i = 0;
@@ -191,36 +262,6 @@ std::optional<double> LeadingNumber(std::string_view text) {
 
 double LeadingNumberOr0(std::string_view text) {
     return LeadingNumber(text).value_or(0.0);
-}
-
-std::optional<std::int16_t> RoundHalfEvenInt16(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    double rounded = std::nearbyint(value);
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
-std::optional<std::int32_t> RoundHalfEvenInt32(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    double rounded = std::nearbyint(value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
-std::optional<float> ToSingle(double value) {
-    // Halfway between the largest single and 2^128 rounds up to infinity.
-    if (!std::isfinite(value) || std::fabs(value) >= 0x1.ffffffp127) return std::nullopt;
-    return static_cast<float>(value);
-}
-
-std::optional<double> Finite(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
-std::optional<double> Divide(double a, double b) {
-    if (b == 0) return std::nullopt;
-    return Finite(a / b);
 }
 
 std::string PlainText(float value) {

@@ -2,6 +2,7 @@
 // text, how values are rounded, and single-precision steps that can fail.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,17 +20,38 @@ std::optional<double> LeadingNumber(std::string_view text);
 double LeadingNumberOr0(std::string_view text);
 
 // Rounds to the nearest whole number, halves to the even neighbour; empty outside the type.
-std::optional<std::int16_t> RoundHalfEvenInt16(double value);
-std::optional<std::int32_t> RoundHalfEvenInt32(double value);
+// (These small steps are inline: every computation takes them many times.)
+inline std::optional<std::int16_t> RoundHalfEvenInt16(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    double rounded = std::nearbyint(value);
+    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+inline std::optional<std::int32_t> RoundHalfEvenInt32(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    double rounded = std::nearbyint(value);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
 
 // A double stored as a single-precision value; empty when it does not fit (or is not a number).
-std::optional<float> ToSingle(double value);
+inline std::optional<float> ToSingle(double value) {
+    // Halfway between the largest single and 2^128 rounds up to infinity.
+    if (!std::isfinite(value) || std::fabs(value) >= 0x1.ffffffp127) return std::nullopt;
+    return static_cast<float>(value);
+}
 
 // A double that must stay finite (a step of double-precision arithmetic).
-std::optional<double> Finite(double value);
+inline std::optional<double> Finite(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
 
 // a / b in double precision; empty for a division by zero or an overflow.
-std::optional<double> Divide(double a, double b);
+inline std::optional<double> Divide(double a, double b) {
+    if (b == 0) return std::nullopt;
+    return Finite(a / b);
+}
 
 // The general number-to-text conversion: a blank before a non-negative number (a minus sign
 // otherwise), up to 7 significant digits for a single-precision value (15 for a double), the

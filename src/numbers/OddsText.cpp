@@ -31,12 +31,19 @@ bool IsPickerText(std::string_view text) {
     return text.find_first_of(",./") == std::string_view::npos;
 }
 
-std::optional<int> PickerValueFor(std::string_view text) {
-    auto number = LeadingNumber(text);
+namespace {
+
+std::optional<int> PickerValueOf(std::optional<double> number) {
     if (!number) return std::nullopt;
     auto rounded = RoundHalfEvenInt16(*number);
     if (!rounded || *rounded < 1 || *rounded > 120) return std::nullopt;
     return *rounded;
+}
+
+} // namespace
+
+std::optional<int> PickerValueFor(std::string_view text) {
+    return PickerValueOf(LeadingNumber(text));
 }
 
 OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset) {
@@ -50,10 +57,13 @@ OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset) {
         change.rewrite = std::move(corrected);
         return change;
     }
-    if (auto value = ConvertOddsText(text)) {
+    // A plain text is its leading number, which the picker reads too: read once.
+    auto number = LeadingNumber(text);
+    auto value = text.find('/') == std::string_view::npos ? number : ConvertOddsText(text);
+    if (value) {
         if (auto single = ToSingle(*value)) change.odds = ToSingle(double(*single) + oddsOffset);
     }
-    change.picker = PickerValueFor(text);
+    change.picker = PickerValueOf(number);
     return change;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace sg {
 
@@ -52,6 +53,24 @@ enum class RaceField : std::uint8_t {
 constexpr RaceFieldLayout LayoutOf(RaceField field) {
     return RaceFieldLayouts[static_cast<std::size_t>(field) - 1];
 }
+
+// The bytes of characters start to start + width - 1 of a field (counted from 1) within the
+// record, cut at the field's end; empty when they start before character 1 or past the end.
+struct ByteRange {
+    std::size_t offset;
+    std::size_t length;
+};
+constexpr std::optional<ByteRange> SlotRange(RaceField field, int start, int width) {
+    auto layout = LayoutOf(field);
+    if (start < 1 || width < 1 || start > layout.width) return std::nullopt;
+    long long room = layout.width - start + 1;
+    auto length = static_cast<std::size_t>(width < room ? width : room);
+    return ByteRange{layout.offset + static_cast<std::size_t>(start) - 1, length};
+}
+
+// The end of the last used field: a record's bytes from there on are never read.
+inline constexpr std::size_t UsedFieldsEnd =
+    LayoutOf(RaceField::OddsPMH).offset + LayoutOf(RaceField::OddsPMH).width;
 
 static_assert(LayoutOf(RaceField::RunnerCount).offset == 54 &&
               LayoutOf(RaceField::RunnerCount).width == 2);

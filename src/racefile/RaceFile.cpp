@@ -153,6 +153,10 @@ std::optional<RaceFileError> ReadRecordBytes(int descriptor, int race, RaceRecor
 
 } // namespace
 
+std::optional<std::int32_t> RaceCountOfLength(std::uint64_t length) {
+    return RoundHalfEvenInt32(static_cast<double>(length) / RaceRecordSize);
+}
+
 RaceFile::~RaceFile() {
     if (descriptor_ >= 0) close(descriptor_);
 }
@@ -232,7 +236,7 @@ RaceFileResult<std::int32_t> RaceFile::RaceCount() const {
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
     off_t length = 0;
     if (auto error = CurrentLength(descriptor_, length)) return *error;
-    auto count = RoundHalfEvenInt32(static_cast<double>(length) / RaceRecordSize);
+    auto count = RaceCountOfLength(static_cast<std::uint64_t>(length));
     if (!count) return ErrorOf(RaceFileFailure::FileTooLarge);
     return *count;
 }

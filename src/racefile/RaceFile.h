@@ -7,12 +7,17 @@
 #include "racefile/RaceRecord.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sg {
 
 inline constexpr int FirstRace = 1;
 inline constexpr int LastRace = 32767; // race numbers are 16-bit
+
+// The number of races in a file of that many bytes: the length in records, halves to even (a
+// file of 3.5 records counts 4); empty beyond a 32-bit count.
+std::optional<std::int32_t> RaceCountOfLength(std::uint64_t length);
 
 enum class RaceFileAccess {
     ReadOnly,        // for looking only: every write is refused
@@ -34,6 +39,8 @@ class RaceFile {
     RaceFileStatus Close();
     bool IsOpen() const { return descriptor_ >= 0; }
     const std::string& Path() const { return path_; }
+    // The open file's descriptor (-1 when none), for mapping it into memory.
+    int Descriptor() const { return descriptor_; }
 
     // The file length in records, halves to even (a file of 3.5 records counts 4).
     RaceFileResult<std::int32_t> RaceCount() const;

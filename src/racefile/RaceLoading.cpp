@@ -9,7 +9,7 @@ namespace sg {
 namespace {
 
 // The runner count of the record as a whole number; 0 when it cannot be read.
-int RecordRunnerCount(const RaceRecord& record) {
+int RecordRunnerCount(RaceFieldsView record) {
     auto count = record.FieldNumber(RaceField::RunnerCount);
     auto rounded = count ? RoundHalfEvenInt16(*count) : std::nullopt;
     return rounded.value_or(0);
@@ -17,16 +17,18 @@ int RecordRunnerCount(const RaceRecord& record) {
 
 } // namespace
 
-RunnerRowsFill SortRunners(const RaceRecord& record, OddsSet set,
-                           std::array<float, RunnerRows + 1>& storedOdds) {
+RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
+                           std::array<float, RunnerRows + 1>& storedOdds, int rowsWanted) {
     RunnerRowsFill fill;
     int runners = std::clamp(RecordRunnerCount(record), 0, RunnerRows);
+    fill.runners = runners;
     RaceField field = OddsFieldOf(set);
     for (int horse = 1; horse <= runners; ++horse)
         storedOdds[horse] = record.OddsValue(field, horse).value_or(0.0f);
 
-    fill.clearedRows = fill.filledRows = runners;
-    for (int row = 1; row <= runners; ++row) {
+    fill.clearedRows = runners;
+    fill.filledRows = std::clamp(rowsWanted, 0, runners);
+    for (int row = 1; row <= fill.filledRows; ++row) {
         int chosen = 0;
         float minimum = PlacedMark;
         for (int horse = 1; horse <= runners; ++horse) {
@@ -38,6 +40,7 @@ RunnerRowsFill SortRunners(const RaceRecord& record, OddsSet set,
             }
         }
         if (chosen) storedOdds[chosen] = PlacedMark;
+        fill.horses[row] = chosen;
         fill.numbers[row] = GeneralText(static_cast<double>(chosen));
         if (minimum != PlacedMark) {
             std::string odds = GeneralText(minimum);
@@ -51,12 +54,16 @@ std::string RaceNumberCaption(int race) {
     return "Course actuelle: " + GeneralText(static_cast<double>(race));
 }
 
-std::string RunnerCountText(const RaceRecord& record) {
+std::string RunnerCountText(RaceFieldsView record) {
     return record.FieldText(RaceField::RunnerCount);
 }
 
-std::string WinnerPayoutText(const RaceRecord& record) {
+std::string WinnerPayoutText(RaceFieldsView record) {
     return Trim(record.SlotText(*PayoutSlot(0)));
+}
+
+double WinnerPayout(RaceFieldsView record) {
+    return record.SlotNumber(*PayoutSlot(0)).value_or(0);
 }
 
 } // namespace sg

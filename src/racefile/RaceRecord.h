@@ -3,6 +3,7 @@
 #pragma once
 
 #include "racefile/RaceFields.h"
+#include "racefile/RaceFieldsView.h"
 #include "racefile/RaceSlots.h"
 
 #include <array>
@@ -40,8 +41,11 @@ class RaceRecord {
     const Bytes& Raw() const { return bytes_; }
     Bytes& Raw() { return bytes_; }
 
+    // The reads of the used fields (RaceFieldsView.h).
+    RaceFieldsView Fields() const { return RaceFieldsView(bytes_.data()); }
+
     // The whole field, untrimmed.
-    std::string FieldText(RaceField field) const;
+    std::string FieldText(RaceField field) const { return Fields().FieldText(field); }
 
     // Whole-field assignment: left-aligned, padded with spaces, cut to the field's width. The
     // value is stored as given (callers trim it when they must).
@@ -49,10 +53,10 @@ class RaceRecord {
 
     // Characters start to start + width - 1 of the field, untrimmed, cut at the field's end;
     // empty when the slot starts before character 1 or past the field's end.
-    std::string SlotText(RaceField field, int start, int width) const;
-    std::string SlotText(const RaceSlot& slot) const {
-        return SlotText(slot.field, slot.start, slot.width);
+    std::string SlotText(RaceField field, int start, int width) const {
+        return Fields().SlotText(field, start, width);
     }
+    std::string SlotText(const RaceSlot& slot) const { return Fields().SlotText(slot); }
 
     // Slot assignment: the value trimmed of spaces, padded with spaces or cut to the width,
     // replaces exactly the slot's characters. A slot running past the field's end is cut
@@ -64,12 +68,16 @@ class RaceRecord {
 
     // Numeric reads by the leading-number parse; empty when the number lies beyond the range
     // of a double.
-    std::optional<double> FieldNumber(RaceField field) const;
-    std::optional<double> SlotNumber(const RaceSlot& slot) const;
+    std::optional<double> FieldNumber(RaceField field) const { return Fields().FieldNumber(field); }
+    std::optional<double> SlotNumber(const RaceSlot& slot) const {
+        return Fields().SlotNumber(slot);
+    }
 
     // The odds-slot value (OddsSlotValue.h) of a horse 1 to 22 in OddsPMU or OddsPMH; empty for
     // another horse or field or when a step of the rule fails.
-    std::optional<float> OddsValue(RaceField oddsField, int horse) const;
+    std::optional<float> OddsValue(RaceField oddsField, int horse) const {
+        return Fields().OddsValue(oddsField, horse);
+    }
 
     friend bool operator==(const RaceRecord&, const RaceRecord&) = default;
 

@@ -1,5 +1,6 @@
 #include "screens/Screens.h"
 
+#include "screens/frmBilan.h"
 #include "screens/frmCote.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmOptions.h"
@@ -16,6 +17,7 @@ Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& shar
 Screens::~Screens() {
     // The secondary windows go before the main one they refer to.
     fileDialog_.reset();
+    backtest_.reset();
     variation_.reset();
     results_.reset();
     options_.reset();
@@ -41,6 +43,11 @@ frmCote& Screens::variation() {
     return *variation_;
 }
 
+frmBilan& Screens::backtest() {
+    if (!backtest_) backtest_ = std::make_unique<frmBilan>(*this);
+    return *backtest_;
+}
+
 frmOuvrir* Screens::openFileDialog() {
     if (frmOuvrir* pending = pendingFileDialog()) {
         pending->raise();
@@ -59,7 +66,7 @@ frmOuvrir* Screens::pendingFileDialog() const {
 
 const std::vector<std::string>& Screens::WindowNames() {
     static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions", "frmOuvrir",
-                                                   "rappJS", "frmCote"};
+                                                   "rappJS",        "frmCote",    "frmBilan"};
     return names;
 }
 
@@ -72,6 +79,7 @@ QWidget* Screens::window(const std::string& name, bool create) {
     if (name == "frmOptions") return create || options_ ? &options() : nullptr;
     if (name == "rappJS") return create || results_ ? &results() : nullptr;
     if (name == "frmCote") return create || variation_ ? &variation() : nullptr;
+    if (name == "frmBilan") return create || backtest_ ? &backtest() : nullptr;
     if (name == "frmOuvrir") return pendingFileDialog();
     return nullptr;
 }

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace sg {
 
+class frmBilan;
 class frmCote;
 class frmJeuGagnant;
 class frmOptions;
@@ -34,6 +35,7 @@ class Screens {
     frmOptions& options(); // created on first use, then only hidden and shown
     rappJS& results();     // the same
     frmCote& variation();  // the same
+    frmBilan& backtest();  // the same
     RaceProcedures& race() { return race_; }
 
     // A new file dialog, shown. Only one is pending at a time: while it is, the request brings
@@ -59,6 +61,7 @@ class Screens {
     std::unique_ptr<frmOptions> options_;
     std::unique_ptr<rappJS> results_;
     std::unique_ptr<frmCote> variation_;
+    std::unique_ptr<frmBilan> backtest_;
     std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 

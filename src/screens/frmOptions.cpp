@@ -4,6 +4,7 @@
 #include "screens/Controls.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
+#include "screens/frmBilan.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/rappJS.h"
 
@@ -69,6 +70,9 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     lblFichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdRapportsetArrivee = Make<QPushButton>(FrameFichier, "cmdRapportsetArrivee",
                                              "Arivée / Enregistrer", {12, 58, 170, 28});
+    cmdBilan = Make<QPushButton>(FrameFichier, "cmdBilan", "Bilan sur tout le fichier...",
+                                 {192, 58, 216, 28});
+    cmdBilan->setEnabled(false);
 
     FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 210});
     FrameJeu->setTitle("Jeu et bilan");
@@ -99,6 +103,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdMettreazero, &QPushButton::clicked, this, [this] { cmdMettreazero_Click(); });
     connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
             [this] { cmdRapportsetArrivee_Click(); });
+    connect(cmdBilan, &QPushButton::clicked, this, [this] { cmdBilan_Click(); });
     UseDesktopKeys(this, true);
 }
 
@@ -132,6 +137,11 @@ void frmOptions::cmdRapportsetArrivee_Click() {
 
 void frmOptions::ShowFilePath(const std::string& path) {
     lblFichier->setText(Q(path));
+    cmdBilan->setEnabled(true);
+}
+
+void frmOptions::cmdBilan_Click() {
+    screens_.backtest().ShowForOpenFile();
 }
 
 void frmOptions::Command1_Click() {

@@ -28,6 +28,7 @@ class frmOptions : public QWidget {
     void OptionVoirArrivee_Click(int index);
     void cmdOuvrir_Click();
     void cmdRapportsetArrivee_Click();
+    void cmdBilan_Click();
     void Command1_Click();
     void cmdMettreazero_Click();
 
@@ -46,6 +47,7 @@ class frmOptions : public QWidget {
     QPushButton* cmdOuvrir = nullptr;
     QLabel* lblFichier = nullptr;
     QPushButton* cmdRapportsetArrivee = nullptr;
+    QPushButton* cmdBilan = nullptr; // the back-test, once a file is open
     QGroupBox* FrameJeu = nullptr;
     QPushButton* Command1 = nullptr; // "JOUER"
     QPushButton* cmdMettreazero = nullptr;

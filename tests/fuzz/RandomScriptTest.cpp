@@ -142,12 +142,14 @@ struct Control {
         if (auto* bar = qobject_cast<QScrollBar*>(w)) low = bar->minimum(), high = bar->maximum();
         if (auto* l = qobject_cast<QListWidget*>(w))
             for (int i = 0; i < l->count(); ++i) items.push_back(S(l->item(i)->text()));
-        if (auto* b = qobject_cast<QComboBox*>(w))
+        if (auto* b = qobject_cast<QComboBox*>(w)) {
+            fixed = !b->isEditable(); // takes only one of its items
             for (int i = 0; i < b->count(); ++i) items.push_back(S(b->itemText(i)));
+        }
     }
     std::string window, name; // no name for the window itself
     const ControlKind* kind;
-    bool inDialog, canSet, hasItems, hasValue, list, picture;
+    bool inDialog, canSet, hasItems, hasValue, list, picture, fixed = false;
     int width, height, low = 0, high = 1; // twips; a scroll bar's or check box's range
     std::vector<std::string> items;       // a list's items when the window opens
 };
@@ -281,6 +283,11 @@ class Generator {
                 return "set " + token(c) + " " + argument(rng_.oneOf({"$DIR", "$DIR/Archives"}));
             if (LeadsAway(c)) return "show " + token(c);
             std::string value;
+            if (c.fixed) {
+                if (c.items.empty()) return "show " + token(c);
+                namesItem = true;
+                return "set " + token(c) + " " + argument(rng_.pick(c.items));
+            }
             if (c.hasValue)
                 value =
                     rng_.percent(90) ? Around(rng_, c.low, c.high) : HostileText(rng_, separator_);

@@ -1,5 +1,6 @@
 #include "RaceToolCommands.h"
 
+#include "BacktestCommand.h"
 #include "DemoRaceFile.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
@@ -13,7 +14,7 @@ namespace {
 
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
-                          "sg-race demo FICHIER [NOMBRE]";
+                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS]";
 
 using Failure = std::optional<std::string>;
 
@@ -191,6 +192,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "show") return Show(arguments, out);
     if (command == "set") return Set(arguments);
     if (command == "demo") return Demo(arguments);
+    if (command == "bilan") return RunBacktestCommand(arguments, out);
     return Usage;
 }
 

@@ -1,0 +1,65 @@
+// The back-test in French: why a race was skipped, the lines of a summary, the CSV file of the
+// races, and the choices of a strategy as a user types or names them.
+#pragma once
+
+#include "ledger/BacktestSummary.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sg {
+
+// "nombre de partants non indiqué", ...; empty for a race played.
+const char* SkipReasonText(SkipReason reason);
+
+// A whole number of euros with two decimals: "1234,00", "0,00", "-35,00".
+std::string EuroAmount(std::int64_t euros, char decimalSeparator);
+
+// One line of a summary: what is counted, and its value.
+struct SummaryLine {
+    std::string label;
+    std::string value;
+};
+
+// The summary as lines. A reason that skipped no race is left out, unless it skipped some in
+// the summary shown alongside: two summaries given each other have the same labels.
+std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char decimalSeparator,
+                                      const BacktestSummary* alongside = nullptr);
+
+// The strategy in one line: "4 chevaux, bénéfice recherché 10, mises avec décimales, cotes PMH".
+std::string StrategyText(const BacktestStrategy& strategy, char decimalSeparator);
+
+// The CSV header, then one line per race of the rows.
+inline constexpr const char* BacktestCsvHeader =
+    "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif";
+void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows,
+                      char decimalSeparator);
+
+// The rounding modes by their short names on a command line: "decimales", "entier", "dizaine";
+// and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".
+std::optional<RoundingMode> RoundingModeNamed(std::string_view name);
+const char* RoundingModeText(RoundingMode mode);
+
+// What the back-test window says.
+namespace BacktestMessages {
+inline constexpr const char* Title = "Bilan sur tout le fichier";
+inline constexpr const char* NoFile =
+    "Aucun fichier de courses n'est ouvert : ouvrez-en un avec « Utiliser le fichier... ».";
+inline constexpr const char* BadProfit =
+    "Le bénéfice recherché doit être un montant supérieur à 0 et d'au plus 100000.";
+inline constexpr const char* EmptyRange =
+    "La première course de la plage doit précéder la dernière (ou être la même).";
+inline constexpr const char* CsvOnRaceFile =
+    "Ce nom est celui d'un fichier de courses : choisissez un nom de fichier CSV.";
+inline constexpr const char* Cancelled = "Calcul annulé.";
+} // namespace BacktestMessages
+
+// A target profit typed by the user, with a point or a comma: a number above 0 and at most
+// MaxBacktestProfit. Empty otherwise.
+inline constexpr double MaxBacktestProfit = 100000;
+std::optional<float> BacktestProfitFrom(std::string_view text);
+
+} // namespace sg

@@ -1,0 +1,91 @@
+#include "racefile/RaceSource.h"
+
+#include "racefile/RaceFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace sg {
+
+namespace {
+
+constexpr std::array<RaceField, 5> UsedFields = {RaceField::RunnerCount, RaceField::Payouts,
+                                                 RaceField::ArrivalOrder, RaceField::OddsPMU,
+                                                 RaceField::OddsPMH};
+
+std::uint64_t OffsetOf(int race) {
+    return static_cast<std::uint64_t>(race - 1) * RaceRecordSize;
+}
+
+// The byte ranges of a record that hold the used fields: the runner count, then the payouts,
+// the arrival and the two odds sets (with the reserved bytes between them: one read of 2 KB
+// costs less than three small ones).
+constexpr std::array<ByteRange, 2> UsedRanges = {{
+    {LayoutOf(RaceField::RunnerCount).offset, LayoutOf(RaceField::RunnerCount).width},
+    {LayoutOf(RaceField::Payouts).offset, UsedFieldsEnd - LayoutOf(RaceField::Payouts).offset},
+}};
+
+// Reads what lies of a range in the file; the rest stays zero. A failed read leaves zeros: the
+// race then reads as an empty race, which the back-test skips with its reason.
+void ReadRange(int descriptor, std::uint64_t recordOffset, const ByteRange& range,
+               std::uint8_t* into) {
+    std::size_t done = 0;
+    while (done < range.length) {
+        ssize_t got = pread(descriptor, into + range.offset + done, range.length - done,
+                            static_cast<off_t>(recordOffset + range.offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return;
+        done += static_cast<std::size_t>(got);
+    }
+}
+
+} // namespace
+
+std::int32_t RaceSource::RaceCount() const {
+    return RaceCountOfLength(length_).value_or(0);
+}
+
+bool RaceSource::Holds(int race) const {
+    return race >= 1 && OffsetOf(race) < length_;
+}
+
+RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
+    if (descriptor_ >= 0) {
+        partial.bytes.fill(0);
+        if (Holds(race)) {
+            for (const ByteRange& range : UsedRanges)
+                ReadRange(descriptor_, OffsetOf(race), range, partial.bytes.data());
+        }
+        return RaceFieldsView(partial.bytes.data());
+    }
+    if (race >= 1 && OffsetOf(race) + UsedFieldsEnd <= bytes_.size())
+        return RaceFieldsView(bytes_.data() + OffsetOf(race));
+    partial.bytes.fill(0);
+    if (Holds(race)) {
+        auto record = bytes_.subspan(OffsetOf(race));
+        for (RaceField field : UsedFields) {
+            auto layout = LayoutOf(field);
+            if (layout.offset >= record.size()) continue;
+            auto present =
+                record.subspan(layout.offset)
+                    .first(std::min<std::size_t>(layout.width, record.size() - layout.offset));
+            std::copy(present.begin(), present.end(), partial.bytes.begin() + layout.offset);
+        }
+    }
+    return RaceFieldsView(partial.bytes.data());
+}
+
+void RaceSource::Prefetch(int race, RaceField oddsField) const {
+    if (descriptor_ >= 0 || race < 1 || OffsetOf(race) + UsedFieldsEnd > bytes_.size()) return;
+    const std::uint8_t* record = bytes_.data() + OffsetOf(race);
+    auto odds = LayoutOf(oddsField);
+    for (std::size_t offset :
+         {std::size_t{LayoutOf(RaceField::RunnerCount).offset},
+          std::size_t{LayoutOf(RaceField::Payouts).offset},
+          std::size_t{LayoutOf(RaceField::ArrivalOrder).offset}, std::size_t{odds.offset},
+          std::size_t{odds.offset} + 64u, std::size_t{odds.offset} + odds.width - 1u})
+        __builtin_prefetch(record + offset);
+}
+
+} // namespace sg

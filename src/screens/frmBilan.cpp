@@ -1,0 +1,393 @@
+#include "screens/frmBilan.h"
+
+#include "app/BacktestTexts.h"
+#include "numbers/Numbers.h"
+#include "racefile/RaceFile.h"
+#include "racefile/RaceFileReader.h"
+#include "racefile/RaceSession.h"
+#include "screens/Controls.h"
+#include "screens/Screens.h"
+#include "screens/frmJeuGagnant.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <filesystem>
+#include <fstream>
+
+namespace sg {
+
+// One run: the file mapped for as long as the worker reads it, and what it found.
+struct BacktestJob {
+    RaceFileReader file;
+    BacktestStrategy strategy;
+    RaceRange range;
+    BacktestProgress progress;
+    std::optional<std::vector<BacktestRow>> pmh, pmu;
+
+    void Run() {
+        // Both processors share each pass; the two passes one after the other.
+        constexpr int Threads = 2;
+        BacktestStrategy onPmh = strategy, onPmu = strategy;
+        onPmh.odds = OddsSet::PMH;
+        onPmu.odds = OddsSet::PMU;
+        pmh = RunBacktest(file.Races(), onPmh, range, Threads, &progress);
+        if (pmh) pmu = RunBacktest(file.Races(), onPmu, range, Threads, &progress);
+    }
+};
+
+namespace {
+
+constexpr const char* SetCaptions[2] = {"Cotes PMH (finales)", "Cotes PMU (intermédiaires)"};
+
+QLineSeries* BalanceSeries(const std::vector<BacktestRow>& rows, const char* name) {
+    auto* series = new QLineSeries;
+    series->setName(QString::fromUtf8(name));
+    std::vector<std::int64_t> balances = RunningBalance(rows);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        points.append(QPointF(rows[i].race, static_cast<double>(balances[i])));
+    series->replace(points);
+    return series;
+}
+
+} // namespace
+
+frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
+    setObjectName("frmBilan");
+    setWindowTitle(QString::fromUtf8(BacktestMessages::Title));
+    resize(1040, 720);
+
+    auto* strategyBox = new QGroupBox("Stratégie", this);
+    auto* strategyForm = new QFormLayout(strategyBox);
+    spnChevaux = new QSpinBox(strategyBox);
+    spnChevaux->setObjectName("spnChevaux");
+    spnChevaux->setRange(1, 9);
+    txtBenefice = new QLineEdit(strategyBox);
+    txtBenefice->setObjectName("txtBenefice");
+    txtBenefice->setMaximumWidth(120);
+    cboArrondi = new QComboBox(strategyBox);
+    cboArrondi->setObjectName("cboArrondi");
+    cboArrondi->addItems(
+        {"Voir parties décimales", "Ne pas montrer virgules", "Arrondir à la dizaine supérieure"});
+    cboValeurs = new QComboBox(strategyBox);
+    cboValeurs->setObjectName("cboValeurs");
+    cboValeurs->addItems({"Cotes normales (rapport = cote +1)",
+                          "Rapports probables incluant déjà la mise de 1 euro"});
+    strategyForm->addRow("Chevaux joués (les favoris) :", spnChevaux);
+    strategyForm->addRow("Bénéfice recherché :", txtBenefice);
+    strategyForm->addRow("Mises :", cboArrondi);
+    strategyForm->addRow("Les valeurs sont :", cboValeurs);
+
+    auto* rangeBox = new QGroupBox("Courses", this);
+    auto* rangeForm = new QFormLayout(rangeBox);
+    spnDe = new QSpinBox(rangeBox);
+    spnDe->setObjectName("spnDe");
+    spnA = new QSpinBox(rangeBox);
+    spnA->setObjectName("spnA");
+    for (QSpinBox* box : {spnDe, spnA}) box->setRange(FirstRace, LastRace);
+    lblFichier = new QLabel(rangeBox);
+    lblFichier->setObjectName("lblFichier");
+    lblFichier->setWordWrap(true);
+    rangeForm->addRow("De la course :", spnDe);
+    rangeForm->addRow("à la course :", spnA);
+    rangeForm->addRow(lblFichier);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(strategyBox, 3);
+    choices->addWidget(rangeBox, 2);
+
+    cmdCalculer = new QPushButton("Calculer", this);
+    cmdCalculer->setObjectName("cmdCalculer");
+    cmdCalculer->setDefault(true);
+    cmdAnnuler = new QPushButton("Annuler", this);
+    cmdAnnuler->setObjectName("cmdAnnuler");
+    prgCalcul = new QProgressBar(this);
+    prgCalcul->setObjectName("prgCalcul");
+    prgCalcul->setFormat("%p %");
+    auto* run = new QHBoxLayout;
+    run->addWidget(cmdCalculer);
+    run->addWidget(prgCalcul, 1);
+    run->addWidget(cmdAnnuler);
+
+    tblResume = new QTableWidget(0, 3, this);
+    tblResume->setObjectName("tblResume");
+    tblResume->setHorizontalHeaderLabels({"", "PMH (finales)", "PMU (intermédiaires)"});
+    tblResume->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblResume->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tblResume->verticalHeader()->hide();
+    tblResume->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblResume->setSelectionMode(QAbstractItemView::NoSelection);
+    tblResume->setWordWrap(false);
+    tblResume->setMinimumWidth(480);
+
+    auto* chart = new QChart;
+    chart->setTitle("Bilan cumulé course après course (euros)");
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chtBilan = new QChartView(chart, this);
+    chtBilan->setObjectName("chtBilan");
+    chtBilan->setRenderHint(QPainter::Antialiasing);
+    chtBilan->setMinimumHeight(300);
+
+    auto* summary = new QVBoxLayout;
+    summary->addWidget(tblResume);
+    summary->addStretch(1);
+    auto* results = new QHBoxLayout;
+    results->addLayout(summary, 1);
+    results->addWidget(chtBilan, 1);
+
+    cboExport = new QComboBox(this);
+    cboExport->setObjectName("cboExport");
+    cboExport->addItems({QString::fromUtf8(SetCaptions[0]), QString::fromUtf8(SetCaptions[1])});
+    cmdExporter = new QPushButton("Exporter en CSV...", this);
+    cmdExporter->setObjectName("cmdExporter");
+    auto* exportRow = new QHBoxLayout;
+    exportRow->addStretch(1);
+    exportRow->addWidget(new QLabel("Courses une à une, sur les", this));
+    exportRow->addWidget(cboExport);
+    exportRow->addWidget(cmdExporter);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(choices);
+    page->addLayout(run);
+    page->addLayout(results, 1);
+    page->addLayout(exportRow);
+
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(50);
+    connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
+    connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); });
+    connect(cmdAnnuler, &QPushButton::clicked, this, [this] { cmdAnnuler_Click(); });
+    connect(cmdExporter, &QPushButton::clicked, this, [this] { cmdExporter_Click(); });
+    SetRunning(false);
+    cmdExporter->setEnabled(false);
+}
+
+frmBilan::~frmBilan() {
+    if (thread_) {
+        job_->progress.cancel = true; // stops within a few hundred races
+        thread_->wait();
+        delete thread_;
+    }
+}
+
+void frmBilan::ShowForOpenFile() {
+    frmJeuGagnant& main = screens_.main();
+    const SharedState& state = screens_.state;
+    spnChevaux->setValue(main.SelectedHorseCount());
+    std::string profit = ShortestText(state.calc.TargetProfit);
+    if (auto point = profit.find('.'); point != std::string::npos)
+        profit[point] = state.settings.DecimalSeparator;
+    txtBenefice->setText(Q(profit));
+    cboArrondi->setCurrentIndex(static_cast<int>(main.SelectedRoundingMode()));
+    cboValeurs->setCurrentIndex(state.settings.OddsOffset == 0 ? 0 : 1);
+
+    std::string path = state.race.RaceFilePath();
+    auto count =
+        state.race.NoRaceFileOpen() ? RaceFileResult<std::int32_t>(0) : state.race.RaceCount();
+    int races = count ? count.Value() : 0;
+    spnDe->setValue(FirstRace);
+    spnA->setValue(std::max(races, FirstRace));
+    lblFichier->setText(state.race.NoRaceFileOpen()
+                            ? QString::fromUtf8(BacktestMessages::NoFile)
+                            : Q(path) + QString(" : %1 courses").arg(races));
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmBilan::cmdCalculer_Click() {
+    if (IsRunning()) return;
+    const SharedState& state = screens_.state;
+    if (state.race.NoRaceFileOpen()) {
+        screens_.prompter.message(BacktestMessages::NoFile);
+        return;
+    }
+    auto profit = BacktestProfitFrom(S(txtBenefice->text()));
+    if (!profit) {
+        screens_.prompter.message(BacktestMessages::BadProfit);
+        return;
+    }
+    if (spnDe->value() > spnA->value()) {
+        screens_.prompter.message(BacktestMessages::EmptyRange);
+        return;
+    }
+    auto job = std::make_shared<BacktestJob>();
+    std::string path = state.race.RaceFilePath();
+    if (auto opened = job->file.Open(path); !opened) {
+        screens_.prompter.message("Le fichier « " + path + " » ne peut pas être lu. " +
+                                  std::string(opened.Error().Message()));
+        return;
+    }
+    job->strategy.horses = spnChevaux->value();
+    job->strategy.targetProfit = *profit;
+    job->strategy.rounding = static_cast<RoundingMode>(cboArrondi->currentIndex());
+    job->strategy.oddsOffset = cboValeurs->currentIndex() == 0 ? 0 : -1;
+    job->range = {spnDe->value(), spnA->value()};
+    job_ = job;
+    resultPath_ = path;
+    prgCalcul->setRange(0, 2 * (job->range.last - job->range.first + 1));
+    prgCalcul->setValue(0);
+    prgCalcul->setFormat("%p %");
+    thread_ = QThread::create([job] { job->Run(); });
+    connect(thread_, &QThread::finished, this, [this] { RunFinished(); });
+    SetRunning(true);
+    thread_->start();
+    progressTimer_->start();
+}
+
+void frmBilan::cmdAnnuler_Click() {
+    if (job_ && thread_) job_->progress.cancel = true;
+}
+
+void frmBilan::ShowProgress() {
+    if (job_) prgCalcul->setValue(job_->progress.racesDone.load());
+}
+
+void frmBilan::RunFinished() {
+    progressTimer_->stop();
+    thread_->deleteLater();
+    thread_ = nullptr;
+    SetRunning(false);
+    // Cancelled, even when the worker had finished before it heard it: the user asked.
+    if (job_->progress.cancel || !job_->pmh || !job_->pmu) {
+        prgCalcul->setValue(0);
+        prgCalcul->setFormat(QString::fromUtf8(BacktestMessages::Cancelled));
+        job_.reset();
+        emit finished();
+        return;
+    }
+    ShowProgress();
+    pmh_ = std::move(*job_->pmh);
+    pmu_ = std::move(*job_->pmu);
+    job_.reset();
+    ShowResults();
+    emit finished();
+}
+
+void frmBilan::ShowResults() {
+    char separator = screens_.state.settings.DecimalSeparator;
+    BacktestSummary summaries[2] = {Summarize(pmh_), Summarize(pmu_)};
+    std::vector<SummaryLine> lines[2] = {SummaryLines(summaries[0], separator, &summaries[1]),
+                                         SummaryLines(summaries[1], separator, &summaries[0])};
+    tblResume->setRowCount(static_cast<int>(lines[0].size()));
+    for (std::size_t row = 0; row < lines[0].size(); ++row) {
+        auto r = static_cast<int>(row);
+        tblResume->setItem(r, 0, new QTableWidgetItem(Q(lines[0][row].label)));
+        for (int set = 0; set < 2; ++set) {
+            auto* item = new QTableWidgetItem(Q(lines[set][row].value));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblResume->setItem(r, set + 1, item);
+        }
+    }
+    tblResume->resizeRowsToContents();
+    // As high as its lines, so that the summary reads as a block above the empty space.
+    int height = tblResume->horizontalHeader()->height() + 2 * tblResume->frameWidth();
+    for (int row = 0; row < tblResume->rowCount(); ++row) height += tblResume->rowHeight(row);
+    tblResume->setFixedHeight(height);
+
+    QChart* chart = chtBilan->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto* races = new QValueAxis;
+    races->setTitleText("Course");
+    races->setLabelFormat("%d");
+    auto* euros = new QValueAxis;
+    euros->setTitleText("Bilan (euros)");
+    euros->setLabelFormat("%.0f");
+    chart->addAxis(races, Qt::AlignBottom);
+    chart->addAxis(euros, Qt::AlignLeft);
+    double low = 0, high = 0;
+    for (auto* series :
+         {BalanceSeries(pmh_, SetCaptions[0]), BalanceSeries(pmu_, SetCaptions[1])}) {
+        chart->addSeries(series);
+        series->attachAxis(races);
+        series->attachAxis(euros);
+        for (const QPointF& point : series->points()) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+    }
+    if (!pmh_.empty()) {
+        races->setRange(pmh_.front().race, std::max(pmh_.back().race, pmh_.front().race + 1));
+        races->applyNiceNumbers(); // round race numbers under the ticks
+    }
+    euros->setRange(low, std::max(high, low + 1));
+    euros->applyNiceNumbers();
+    cmdExporter->setEnabled(!pmh_.empty());
+}
+
+const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {
+    return set == OddsSet::PMH ? pmh_ : pmu_;
+}
+
+void frmBilan::cmdExporter_Click() {
+    namespace fs = std::filesystem;
+    std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
+    fs::path folder = fs::path(resultPath_).parent_path();
+    auto* dialog =
+        new QFileDialog(this, "Exporter en CSV", Q((folder / ("bilan-" + set + ".csv")).string()),
+                        "Fichiers CSV (*.csv)");
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix("csv");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { ExportCsv(S(path)); });
+    dialog->open();
+}
+
+bool frmBilan::ExportCsv(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (HasRaceFileExtension(path) || fs::equivalent(path, resultPath_, error)) {
+        screens_.prompter.message(BacktestMessages::CsvOnRaceFile);
+        return false;
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file)
+        WriteBacktestCsv(file, RowsOf(cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU),
+                         screens_.state.settings.DecimalSeparator);
+    if (file) file.close();
+    if (!file) {
+        screens_.prompter.message("Le fichier « " + path + " » n'a pas pu être écrit.");
+        return false;
+    }
+    return true;
+}
+
+void frmBilan::SetRunning(bool running) {
+    cmdCalculer->setEnabled(!running);
+    cmdAnnuler->setEnabled(running);
+    for (QWidget* choice : std::initializer_list<QWidget*>{spnChevaux, txtBenefice, cboArrondi,
+                                                           cboValeurs, spnDe, spnA})
+        choice->setEnabled(!running);
+}
+
+void frmBilan::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+}
+
+} // namespace sg

@@ -1,0 +1,288 @@
+// The back-test on small hand-made race files: why races are skipped, what a race played
+// stakes and wins in each rounding mode, files cut short or empty, bytes of any kind, and the
+// summary of a run.
+#include "ledger/Backtest.h"
+#include "app/BacktestTexts.h"
+#include "ledger/BacktestSummary.h"
+#include "numbers/Numbers.h"
+#include "racefile/RaceFileReader.h"
+#include "racefile/RaceRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace sg {
+namespace {
+
+// A race: its runner count, the PMH odds of horses 1, 2, ..., the winner and its payout.
+RaceRecord Race(const std::string& runners, const std::vector<std::string>& odds,
+                const std::string& winner = "2", const std::string& payout = "5.5",
+                RaceField field = RaceField::OddsPMH) {
+    RaceRecord race;
+    race.SetField(RaceField::RunnerCount, runners);
+    for (std::size_t i = 0; i < odds.size(); ++i)
+        race.SetSlot(*OddsSlot(field, static_cast<int>(i) + 1), odds[i]);
+    race.SetSlot(*ArrivalSlot(1), winner);
+    race.SetSlot(*PayoutSlot(0), payout);
+    return race;
+}
+
+// The example of the compute button: odds 14, 9/2, 15 and 39, a profit of 4. The favourite,
+// horse 2 at 9/2, wins and pays 5.5.
+RaceRecord Example(const std::string& winner = "2", const std::string& payout = "5.5") {
+    return Race("4", {"14", "9/2", "15", "39"}, winner, payout);
+}
+
+std::vector<std::uint8_t> FileOf(const std::vector<RaceRecord>& races) {
+    std::vector<std::uint8_t> bytes;
+    for (const RaceRecord& race : races)
+        bytes.insert(bytes.end(), race.Raw().begin(), race.Raw().end());
+    return bytes;
+}
+
+BacktestStrategy Strategy(int horses, float profit, RoundingMode mode = RoundingMode::Decimals,
+                          int offset = 0) {
+    BacktestStrategy strategy;
+    strategy.horses = horses;
+    strategy.targetProfit = profit;
+    strategy.rounding = mode;
+    strategy.oddsOffset = offset;
+    return strategy;
+}
+
+std::vector<BacktestRow> RowsOf(const std::vector<std::uint8_t>& bytes, const BacktestStrategy& s,
+                                RaceRange range, int threads = 1) {
+    auto rows = RunBacktest(RaceSource(bytes), s, range, threads);
+    return rows ? *rows : std::vector<BacktestRow>{};
+}
+
+TEST(Backtest, PlaysEachRaceAsJouerAndSaysWhyOthersAreSkipped) {
+    struct Case {
+        const char* name;
+        RaceRecord race;
+        BacktestStrategy strategy;
+        SkipReason reason;
+        std::int32_t staked = 0;
+        std::int64_t won = 0;
+        std::vector<int> horses = {};
+    } cases[] = {
+        // 55.64 + 20.40 + 19.13 + 7.65 = 102.82, booked 103; 5.5 x 55.64 = 306.02 won.
+        {"decimals", Example(), Strategy(4, 4), SkipReason::None, 103, 306, {2, 1, 3, 4}},
+        // 55 + 20 + 19 + 7 = 101; 5.5 x 55 = 302.5, rounded to the even 302.
+        {"whole units", Example(), Strategy(4, 4, RoundingMode::WholeUnits), SkipReason::None, 101,
+         302},
+        {"up to ten", Example(), Strategy(4, 4, RoundingMode::UpToTen), SkipReason::None, 110, 330},
+        // 14.91 + 5.47 = 20.38, booked 20; horse 4 wins, unplayed.
+        {"a losing favourite", Example("4"), Strategy(2, 4), SkipReason::None, 20, 0},
+        // Values read as payouts, stake included: the same race once each is lowered by 1.
+        {"payouts", Race("4", {"15", "5.5", "16", "40"}),
+         Strategy(4, 4, RoundingMode::Decimals, -1), SkipReason::None, 103, 306},
+        // 23.33 on horse 2 and 17.50 on horse 1, 41 booked; 5.5 x 23.33 = 128.3 won.
+        {"23 runners and more count 22", Race("30", {"3", "2"}), Strategy(2, 10), SkipReason::None,
+         41, 128},
+        {"no runner count", Race("", {"3", "2"}), Strategy(1, 10), SkipReason::NoRunnerCount},
+        {"negative runner count", Race("-5", {"3", "2"}), Strategy(1, 10),
+         SkipReason::NoRunnerCount},
+        {"k above the runners", Example(), Strategy(5, 4), SkipReason::TooFewOdds},
+        {"runners without odds", Race("6", {"3", "", "4"}), Strategy(3, 10),
+         SkipReason::TooFewOdds},
+        {"no winner", Example(""), Strategy(1, 4), SkipReason::NoResult},
+        {"no payout", Example("2", ""), Strategy(1, 4), SkipReason::NoResult},
+        {"payout abc", Example("2", "abc"), Strategy(1, 4), SkipReason::NoResult},
+        {"payout 1e400", Example("2", "1e400"), Strategy(1, 4), SkipReason::NoResult},
+        {"payout -5", Example("2", "-5"), Strategy(1, 4), SkipReason::NoResult},
+        {"negative profit", Race("3", {"1", "1", "1"}, "1"), Strategy(3, 10),
+         SkipReason::LosingBet},
+        // A payout factor of 0 makes every weight a division by zero: no stake is computed.
+        {"odds of -1", Race("2", {"-1", "3"}, "1"), Strategy(1, 10), SkipReason::UnusableOdds},
+        {"a return beyond 64 bits", Example("2", "1e300"), Strategy(1, 4),
+         SkipReason::BeyondLimits},
+    };
+    for (const Case& c : cases) {
+        BacktestRow row = PlayRace(c.race, c.strategy);
+        EXPECT_EQ(row.skipped, c.reason) << c.name;
+        EXPECT_EQ(row.staked, c.staked) << c.name;
+        EXPECT_EQ(row.won, c.won) << c.name;
+        if (!c.horses.empty()) {
+            ASSERT_EQ(row.horseCount, c.horses.size()) << c.name;
+            for (std::size_t i = 0; i < c.horses.size(); ++i)
+                EXPECT_EQ(row.horses[i], c.horses[i]) << c.name;
+        }
+    }
+}
+
+TEST(Backtest, ReadsTheChosenOddsSetAndCountsOnlyWhatTheFileHolds) {
+    RaceRecord onPmu = Race("4", {"14", "9/2", "15", "39"}, "2", "5.5", RaceField::OddsPMU);
+    BacktestStrategy pmu = Strategy(4, 4);
+    pmu.odds = OddsSet::PMU;
+    EXPECT_EQ(PlayRace(onPmu, pmu).staked, 103);
+    EXPECT_EQ(PlayRace(onPmu, Strategy(4, 4)).skipped, SkipReason::TooFewOdds);
+
+    // Two races and a half: a file of 2.5 records counts 2, and the race cut short reads as
+    // its bytes then zeros; beyond, races lie past the end of the file.
+    auto bytes = FileOf({Example(), Example("4"), Example()});
+    bytes.resize(2 * RaceRecordSize + RaceRecordSize / 2);
+    RaceSource races(bytes);
+    EXPECT_EQ(races.RaceCount(), 2);
+    auto rows = RowsOf(bytes, Strategy(1, 4), {1, 5});
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].skipped, SkipReason::None);
+    EXPECT_EQ(rows[2].skipped, SkipReason::TooFewOdds); // its odds lie past the cut
+    EXPECT_EQ(rows[3].skipped, SkipReason::BeyondFile);
+    EXPECT_EQ(rows[4].race, 5);
+
+    // Cut within the PMH odds of horse 4: horses 1 to 3 keep theirs, and the file counts 3.
+    bytes = FileOf({Example(), Example(), Example()});
+    bytes.resize(2 * RaceRecordSize + 10843 + 19);
+    EXPECT_EQ(RaceSource(bytes).RaceCount(), 3);
+    rows = RowsOf(bytes, Strategy(3, 4), {1, 3});
+    EXPECT_EQ(rows[2].skipped, SkipReason::None);
+    EXPECT_EQ(rows[2].staked, PlayRace(Example(), Strategy(3, 4)).staked);
+    EXPECT_EQ(RowsOf(bytes, Strategy(4, 4), {3, 3})[0].skipped, SkipReason::TooFewOdds);
+
+    // An empty file: no race, and a summary of nothing.
+    std::vector<std::uint8_t> empty;
+    EXPECT_EQ(RaceSource(empty).RaceCount(), 0);
+    EXPECT_TRUE(RowsOf(empty, Strategy(4, 10), {1, 0}).empty());
+    BacktestSummary none = Summarize({});
+    EXPECT_FALSE(none.ReturnPercent());
+    EXPECT_FALSE(none.best);
+}
+
+TEST(Backtest, BytesOfAnyKindGiveAReasonOrAPlayOnEveryThreadCount) {
+    std::mt19937 random(2024);
+    std::vector<RaceRecord> races(700);
+    for (RaceRecord& race : races) {
+        for (RaceField field : {RaceField::RunnerCount, RaceField::Payouts, RaceField::ArrivalOrder,
+                                RaceField::OddsPMH}) {
+            auto layout = LayoutOf(field);
+            // Mostly digits, points, slashes and blanks, where numbers come out; any byte too.
+            const std::string alphabet = "0123456789./ e-";
+            for (int i = 0; i < layout.width; ++i) {
+                auto pick = random() % 20;
+                race.Raw()[layout.offset + i] = pick < alphabet.size()
+                                                    ? static_cast<std::uint8_t>(alphabet[pick])
+                                                    : static_cast<std::uint8_t>(random());
+            }
+        }
+    }
+    auto bytes = FileOf(races);
+    for (auto strategy : {Strategy(1, 10), Strategy(3, 100, RoundingMode::UpToTen, -1)}) {
+        auto alone = RowsOf(bytes, strategy, {1, 700}, 1);
+        auto shared = RowsOf(bytes, strategy, {1, 700}, 2);
+        ASSERT_EQ(alone.size(), 700u);
+        for (std::size_t i = 0; i < alone.size(); ++i) {
+            EXPECT_EQ(alone[i].skipped, shared[i].skipped);
+            EXPECT_EQ(alone[i].staked, shared[i].staked);
+            EXPECT_EQ(alone[i].won, shared[i].won);
+            EXPECT_EQ(alone[i].race, static_cast<int>(i) + 1);
+        }
+    }
+}
+
+TEST(Backtest, KeepsTheTotalsWithin64BitsAndStopsWhenAsked) {
+    // Each race alone fits, the second would carry the gains past 64 bits.
+    auto bytes = FileOf({Example("2", "5e13"), Example("2", "5e13"), Example()});
+    auto rows = RowsOf(bytes, Strategy(1, 100000), {1, 3});
+    EXPECT_EQ(rows[0].skipped, SkipReason::None);
+    EXPECT_EQ(rows[1].skipped, SkipReason::BeyondLimits);
+    EXPECT_EQ(rows[2].skipped, SkipReason::None);
+    BacktestSummary summary = Summarize(rows);
+    EXPECT_EQ(summary.won, rows[0].won + rows[2].won);
+
+    BacktestProgress progress;
+    EXPECT_EQ(RunBacktest(RaceSource(bytes), Strategy(1, 4), {1, 3}, 1, &progress)->size(), 3u);
+    EXPECT_EQ(progress.racesDone.load(), 3);
+    progress.cancel = true;
+    EXPECT_FALSE(RunBacktest(RaceSource(bytes), Strategy(1, 4), {1, 3}, 1, &progress));
+}
+
+TEST(BacktestSummary, CountsTheRunsTheFallAndTheBestAndWorstRaces) {
+    auto played = [](int race, std::int32_t staked, std::int64_t won) {
+        BacktestRow row;
+        row.race = race;
+        row.staked = staked;
+        row.won = won;
+        return row;
+    };
+    BacktestRow skipped;
+    skipped.race = 3;
+    skipped.skipped = SkipReason::NoResult;
+    std::vector<BacktestRow> rows = {played(1, 100, 250), played(2, 100, 0), skipped,
+                                     played(4, 100, 0),   played(5, 50, 0),  played(6, 100, 120)};
+    BacktestSummary summary = Summarize(rows);
+    EXPECT_EQ(summary.races, 6);
+    EXPECT_EQ(summary.played, 5);
+    EXPECT_EQ(summary.skipped[static_cast<int>(SkipReason::NoResult)], 1);
+    EXPECT_EQ(summary.staked, 450);
+    EXPECT_EQ(summary.won, 370);
+    EXPECT_EQ(summary.balance, -80);
+    EXPECT_EQ(summary.winning, 2);
+    EXPECT_EQ(summary.longestLosingRun, 3); // races 2, 4 and 5: a skipped race does not count
+    EXPECT_EQ(summary.drawdown, 250);       // from +150 after race 1 to -100 after race 5
+    EXPECT_EQ(summary.best->race, 1);
+    EXPECT_EQ(summary.worst->race, 2); // the first of the two losses of 100
+    EXPECT_EQ(RunningBalance(rows), (std::vector<std::int64_t>{150, 50, 50, -50, -100, -80}));
+
+    auto lines = SummaryLines(summary, ',');
+    auto value = [&lines](const std::string& label) {
+        for (const auto& line : lines)
+            if (line.label == label) return line.value;
+        return std::string("(absent)");
+    };
+    EXPECT_EQ(value("Bilan"), "-80,00");
+    EXPECT_EQ(value("Rendement (bilan / mises)"), "-17,78 %");
+    EXPECT_EQ(value("Courses gagnées"), "40,00 % (2)");
+    EXPECT_EQ(value("   dont arrivée ou rapport absent"), "1");
+    EXPECT_EQ(value("   dont cotes inutilisables"), "(absent)");
+    EXPECT_EQ(value("Meilleure course"), "n° 1 (+150,00)");
+
+    std::ostringstream csv;
+    WriteBacktestCsv(csv, rows, '.');
+    EXPECT_EQ(csv.str().substr(0, csv.str().find('\n', csv.str().find('\n') + 1) + 1),
+              "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif\n1;;100.00;250.00;150.00;\n");
+    EXPECT_NE(csv.str().find("\n3;;0.00;0.00;50.00;arrivée ou rapport absent\n"),
+              std::string::npos);
+}
+
+TEST(BacktestTexts, ReadsATargetProfitAsTypedAndTheRoundingModesByName) {
+    EXPECT_EQ(BacktestProfitFrom("10"), 10.0f);
+    EXPECT_EQ(BacktestProfitFrom(" 12,5 "), 12.5f);
+    EXPECT_EQ(BacktestProfitFrom("100000"), 100000.0f);
+    for (const char* refused : {"", "0", "-5", "abc", "12x", "100000.5", "nan", "1e400"})
+        EXPECT_FALSE(BacktestProfitFrom(refused)) << refused;
+    // A profit found by the search comes back exactly from its shortest writing.
+    for (float found : {10.3456f, 0.1f, 7.000001f, 99999.99f})
+        EXPECT_EQ(BacktestProfitFrom(ShortestText(found)), found);
+    EXPECT_EQ(RoundingModeNamed("dizaine"), RoundingMode::UpToTen);
+    EXPECT_FALSE(RoundingModeNamed("Dizaine"));
+}
+
+TEST(RaceFileReader, MapsAFileAndRefusesWhatIsNoRaceFile) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::temp_directory_path() / ("sg-mapped-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    auto bytes = FileOf({Example(), Example("4")});
+    std::ofstream(folder / "c.tur", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    std::ofstream(folder / "vide.tur", std::ios::binary).flush();
+
+    RaceFileReader file;
+    ASSERT_TRUE(file.Open((folder / "c.tur").string()));
+    auto rows = RunBacktest(file.Races(), Strategy(1, 4), {1, 2});
+    EXPECT_EQ((*rows)[0].won, 22); // 4 on the favourite, paying 5.5
+    EXPECT_EQ((*rows)[1].won, 0);
+    ASSERT_TRUE(file.Open((folder / "vide.tur").string()));
+    EXPECT_EQ(file.Races().RaceCount(), 0);
+    EXPECT_FALSE(file.Open((folder / "absent.tur").string()));
+    EXPECT_FALSE(file.Open(folder.string()));
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace sg

@@ -1,0 +1,156 @@
+#include "BacktestCommand.h"
+
+#include "app/BacktestTexts.h"
+#include "numbers/Numbers.h"
+#include "racefile/RaceFile.h"
+#include "racefile/RaceFileReader.h"
+#include "racefile/RaceSession.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace sg {
+
+namespace {
+
+using Failure = std::optional<std::string>;
+
+std::string Quoted(const std::string& text) {
+    return "« " + VisibleControls(text) + " »";
+}
+
+std::optional<int> WholeIn(const std::string& text, int low, int high) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return {};
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+// The options followed by a value; --rapports stands alone.
+constexpr std::array<const char*, 8> ValueOptions = {
+    "--chevaux", "--benefice", "--arrondi", "--cotes", "--de", "--a", "--csv", "--separateur"};
+
+struct Request {
+    std::string path;
+    BacktestStrategy strategy;
+    std::optional<int> first, last;
+    std::optional<std::string> csv;
+    char separator = ',';
+};
+
+// The option's value, or why there is none.
+Failure ReadOption(Request& request, const std::string& option, const std::string& value) {
+    auto bad = [&](const char* expected) {
+        return "Valeur invalide pour " + option + " : " + Quoted(value) + " (" + expected + ").";
+    };
+    if (option == "--chevaux") {
+        auto horses = WholeIn(value, 1, 9);
+        if (!horses) return bad("1 à 9");
+        request.strategy.horses = *horses;
+    } else if (option == "--benefice") {
+        auto profit = BacktestProfitFrom(value);
+        if (!profit) return bad("un montant au-dessus de 0 et jusqu'à 100000");
+        request.strategy.targetProfit = *profit;
+    } else if (option == "--arrondi") {
+        auto mode = RoundingModeNamed(value);
+        if (!mode) return bad("decimales, entier ou dizaine");
+        request.strategy.rounding = *mode;
+    } else if (option == "--cotes") {
+        if (value != "PMH" && value != "PMU") return bad("PMH ou PMU");
+        request.strategy.odds = value == "PMH" ? OddsSet::PMH : OddsSet::PMU;
+    } else if (option == "--de" || option == "--a") {
+        auto race = WholeIn(value, FirstRace, LastRace);
+        if (!race) return bad("1 à 32767");
+        (option == "--de" ? request.first : request.last) = *race;
+    } else if (option == "--csv") {
+        if (value.empty()) return bad("un chemin de fichier");
+        request.csv = value;
+    } else if (option == "--separateur") {
+        if (value != "," && value != ".") return bad(", ou .");
+        request.separator = value[0];
+    }
+    return std::nullopt;
+}
+
+Failure ParseRequest(const std::vector<std::string>& arguments, Request& request) {
+    if (arguments.size() < 2) return std::string("Usage : ") + BacktestUsage;
+    request.path = arguments[1];
+    for (std::size_t i = 2; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--rapports") {
+            request.strategy.oddsOffset = -1;
+            continue;
+        }
+        if (option.rfind("--", 0) != 0)
+            return "Argument inattendu : " + Quoted(option) + ". Usage : " + BacktestUsage;
+        if (std::find(ValueOptions.begin(), ValueOptions.end(), option) == ValueOptions.end())
+            return "Option inconnue : " + Quoted(option) + ". Usage : " + BacktestUsage;
+        if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
+        if (auto failure = ReadOption(request, option, arguments[++i])) return failure;
+    }
+    if (request.first && request.last && *request.first > *request.last)
+        return "La plage de courses est vide : --de " + std::to_string(*request.first) +
+               " est après --a " + std::to_string(*request.last) + ".";
+    return std::nullopt;
+}
+
+// The CSV must not land on the race file itself, nor on any race file.
+Failure CheckCsvPath(const std::string& csv, const std::string& raceFile) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(csv, raceFile, error) || HasRaceFileExtension(csv))
+        return "Le fichier CSV " + Quoted(csv) +
+               " serait un fichier de courses : choisissez un "
+               "autre nom.";
+    return std::nullopt;
+}
+
+Failure WriteCsv(const std::string& path, const std::vector<BacktestRow>& rows, char separator) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) WriteBacktestCsv(file, rows, separator);
+    if (file) file.close();
+    if (!file) return "Impossible d'écrire le fichier CSV " + Quoted(path) + ".";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& arguments,
+                                              std::ostream& out) {
+    Request request;
+    if (auto failure = ParseRequest(arguments, request)) return failure;
+    if (request.csv) {
+        if (auto failure = CheckCsvPath(*request.csv, request.path)) return failure;
+    }
+    RaceFileReader file;
+    if (auto opened = file.Open(request.path); !opened)
+        return "Fichier " + Quoted(request.path) + " : " + std::string(opened.Error().Message());
+    RaceSource races = file.Races();
+    RaceRange range{request.first.value_or(FirstRace),
+                    request.last.value_or(std::max(races.RaceCount(), 0))};
+    int threads = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
+    auto rows = RunBacktest(races, request.strategy, range, threads);
+    if (!rows) return "Bilan interrompu."; // never: nothing asks it to stop
+    if (request.csv) {
+        if (auto failure = WriteCsv(*request.csv, *rows, request.separator)) return failure;
+    }
+
+    out << "Bilan de " << request.path << "\n";
+    out << "Stratégie : " << StrategyText(request.strategy, request.separator) << "\n";
+    if (rows->empty()) {
+        out << "Aucune course dans la plage (le fichier en compte " << races.RaceCount() << ").\n";
+    } else {
+        out << "Courses " << range.first << " à " << rows->back().race << " (le fichier en compte "
+            << races.RaceCount() << ")\n";
+    }
+    for (const SummaryLine& line : SummaryLines(Summarize(*rows), request.separator))
+        out << line.label << " : " << line.value << "\n";
+    return std::nullopt;
+}
+
+} // namespace sg

@@ -43,6 +43,10 @@ frmCote& Screens::variation() {
     return *variation_;
 }
 
+bool Screens::busy() const {
+    return backtest_ && backtest_->IsRunning();
+}
+
 frmBilan& Screens::backtest() {
     if (!backtest_) backtest_ = std::make_unique<frmBilan>(*this);
     return *backtest_;

@@ -43,6 +43,9 @@ class Screens {
     frmOuvrir* openFileDialog();
     frmOuvrir* pendingFileDialog() const;
 
+    // Work is going on in the background (a back-test), whose end the windows will show.
+    bool busy() const;
+
     // The names of every window of the program, the main one first.
     static const std::vector<std::string>& WindowNames();
 

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
 
 #include <memory>
 #include <vector>
@@ -183,6 +185,39 @@ class FolderListKind : public ListKind {
     std::string Text(QWidget* w) const override { return S(qobject_cast<FolderList*>(w)->path()); }
 };
 
+// A whole number typed into a spin box; the box keeps it within its range, as on Enter.
+class SpinBoxKind : public KindOfType<QSpinBox> {
+  public:
+    bool CanSet() const override { return true; }
+    bool Set(QWidget* w, const std::string& text, std::string&) const override {
+        auto value = LeadingNumber(text);
+        auto whole = value ? RoundHalfEvenInt32(*value) : std::nullopt;
+        if (whole) As(w)->setValue(*whole);
+        return true;
+    }
+    std::string Text(QWidget* w) const override { return S(As(w)->text()); }
+    std::optional<std::string> Value(QWidget* w) const override {
+        return std::to_string(As(w)->value());
+    }
+};
+
+// A table's rows, each its cells joined by " | ".
+class TableKind : public KindOfType<QTableWidget> {
+  public:
+    std::optional<std::string> Items(QWidget* w) const override {
+        QStringList rows;
+        for (int r = 0; r < As(w)->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < As(w)->columnCount(); ++c) {
+                QTableWidgetItem* item = As(w)->item(r, c);
+                cells << (item ? item->text() : QString());
+            }
+            rows << cells.join(" | ");
+        }
+        return ItemList(rows);
+    }
+};
+
 class LabelKind : public KindOfType<QLabel> {
   public:
     std::string Text(QWidget* w) const override { return S(As(w)->text()); }
@@ -245,6 +280,8 @@ const ControlKind& KindOf(QWidget* widget) {
         all.push_back(std::make_unique<ButtonKind>());
         all.push_back(std::make_unique<FolderListKind>());
         all.push_back(std::make_unique<ListKind>());
+        all.push_back(std::make_unique<SpinBoxKind>());
+        all.push_back(std::make_unique<TableKind>());
         all.push_back(std::make_unique<LabelKind>());
         all.push_back(std::make_unique<GroupBoxKind>());
         all.push_back(std::make_unique<GenericKind>());

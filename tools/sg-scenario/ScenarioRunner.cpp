@@ -114,7 +114,10 @@ int ScenarioRunner::run(std::istream& script, std::string& error) {
         SplitFirst(line, verb, arguments);
         if (verb.empty() || verb[0] == '#') continue;
         std::string why;
-        if (!perform(verb, arguments, why)) {
+        bool done = perform(verb, arguments, why);
+        // As a user waits for what runs in the background (a back-test) to show its end.
+        while (screens_.busy()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!done) {
             error = "LINE " + std::to_string(number) + ": " + VisibleControls(why);
             return 2;
         }

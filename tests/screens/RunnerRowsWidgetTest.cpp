@@ -1,12 +1,9 @@
 #include "ScreenFixture.h"
 
-#include "screens/frmOptions.h"
-
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 namespace sg {
 namespace {
@@ -38,19 +35,6 @@ TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {
     LeaveRunnerCount(main, "5");
     EXPECT_FALSE(main.txtCote[15]->isEnabled());
     EXPECT_TRUE(main.txtCote[4]->isEnabled());
-}
-
-TEST_F(ScreenTest, TheOptionsWindowIsMadeOnceAndItsCloseBoxOnlyHidesIt) {
-    QTest::mouseClick(main.cmdOptions, Qt::LeftButton);
-    frmOptions& options = screens.options();
-    EXPECT_TRUE(options.isVisible());
-    QTest::mouseClick(options.OptionPMHouPMU[1], Qt::LeftButton, {}, QPoint(8, 10));
-    EXPECT_EQ(state.settings.OddsKind, OddsSet::PMU);
-    EXPECT_FALSE(options.close());
-    EXPECT_FALSE(options.isVisible());
-    QTest::mouseClick(main.cmdOptions, Qt::LeftButton);
-    EXPECT_EQ(&screens.options(), &options);
-    EXPECT_TRUE(options.OptionPMHouPMU[1]->isChecked());
 }
 
 } // namespace

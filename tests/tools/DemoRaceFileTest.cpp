@@ -18,10 +18,9 @@ std::string InFolder(const WorkFolder& work) {
 }
 
 TEST(DemoRaceFile, IsTheSameEveryTimeAndTheStartOfALongerOne) {
-    fs::path tool = BuiltTool("sg-race");
     WorkFolder work;
     for (std::string arguments : {"a.tur", "b.tur 40", "long.tur 100"}) {
-        ToolRun run = RunTool(tool, work, "demo " + arguments, InFolder(work));
+        ToolRun run = RunTool(BuiltTool("sg-race"), work, "demo " + arguments, InFolder(work));
         ASSERT_EQ(run.status, 0) << arguments << "\n" << run.err;
         EXPECT_EQ(run.out + run.err, "") << arguments;
     }
@@ -38,67 +37,60 @@ TEST(DemoRaceFile, RacesLookReal) {
     WorkFolder work;
     ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 300", InFolder(work)).status, 0);
     RaceFile file;
-    ASSERT_TRUE(file.Open((work.path / "d.tur").string(), RaceFileAccess::ReadOnly).Ok());
+    ASSERT_TRUE(file.Open(work.File("d.tur"), RaceFileAccess::ReadOnly).Ok());
     int fractions = 0, unrun = 0, favouriteWins = 0, outsiderWins = 0;
     for (int race = 1; race <= 300; ++race) {
         SCOPED_TRACE("race " + std::to_string(race));
         auto read = file.Read(race);
         ASSERT_TRUE(read.Ok());
         const RaceRecord& record = read.Value();
-        int runners = static_cast<int>(record.SlotNumber(RunnerCountSlot()).value_or(0));
-        ASSERT_GE(runners, 6);
-        ASSERT_LE(runners, 20);
+        auto number = [&record](RaceSlot slot) { return record.SlotNumber(slot).value_or(-1); };
+        int runners = static_cast<int>(number(RunnerCountSlot()));
+        ASSERT_TRUE(runners >= 6 && runners <= 20) << runners;
 
         float shortest = 1000, longest = 0;
         for (int horse = 1; horse <= OddsHorseCount; ++horse) {
             float pmu = record.OddsValue(RaceField::OddsPMU, horse).value_or(-1);
             float pmh = record.OddsValue(RaceField::OddsPMH, horse).value_or(-1);
+            std::string pmhText = record.SlotText(*OddsSlot(RaceField::OddsPMH, horse));
             if (horse > runners) {
-                EXPECT_EQ(record.SlotText(*OddsSlot(RaceField::OddsPMU, horse)), "     ");
-                EXPECT_EQ(record.SlotText(*OddsSlot(RaceField::OddsPMH, horse)), "     ");
+                EXPECT_EQ(pmhText + record.SlotText(*OddsSlot(RaceField::OddsPMU, horse)),
+                          std::string(10, ' '));
                 continue;
             }
-            EXPECT_GT(pmu, 0) << horse;
-            EXPECT_GT(pmh, 0.7 * pmu) << horse;
-            EXPECT_LT(pmh, 1.3 * pmu) << horse;
+            EXPECT_TRUE(pmu > 0 && pmh > 0.7 * pmu && pmh < 1.3 * pmu) << pmu << " " << pmh;
             shortest = std::min(shortest, pmh);
             longest = std::max(longest, pmh);
-            if (record.SlotText(*OddsSlot(RaceField::OddsPMH, horse)).find('/') !=
-                std::string::npos)
-                ++fractions;
+            fractions += pmhText.find('/') != std::string::npos;
         }
 
         std::set<int> arrived;
         for (int place = 1; place <= ArrivalSlotCount; ++place)
-            arrived.insert(static_cast<int>(record.SlotNumber(*ArrivalSlot(place)).value_or(0)));
-        double payout = record.SlotNumber(*PayoutSlot(0)).value_or(-1);
+            arrived.insert(static_cast<int>(number(*ArrivalSlot(place))));
+        double payout = number(*PayoutSlot(0));
         if (payout == 0) {
             ++unrun;
             EXPECT_EQ(arrived, std::set<int>{0});
             continue;
         }
         EXPECT_EQ(arrived.size(), 5u);
-        EXPECT_GE(*arrived.begin(), 1);
-        EXPECT_LE(*arrived.rbegin(), runners);
-        int winner = static_cast<int>(record.SlotNumber(*ArrivalSlot(1)).value_or(0));
+        EXPECT_TRUE(*arrived.begin() >= 1 && *arrived.rbegin() <= runners);
+        int winner = static_cast<int>(number(*ArrivalSlot(1)));
         float winnerOdds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
-        EXPECT_GT(payout, std::max(1.0, 0.85 * (winnerOdds + 1)));
-        EXPECT_LE(payout, winnerOdds + 1);
-        for (int place = 1; place <= 3; ++place)
-            EXPECT_GT(record.SlotNumber(*PayoutSlot(place)).value_or(0), 1) << place;
+        EXPECT_TRUE(payout > std::max(1.0, 0.85 * (winnerOdds + 1)) && payout <= winnerOdds + 1)
+            << payout << " for odds of " << winnerOdds;
+        for (int place = 1; place <= 3; ++place) EXPECT_GT(number(*PayoutSlot(place)), 1) << place;
         favouriteWins += winnerOdds == shortest;
         outsiderWins += winnerOdds == longest;
     }
     EXPECT_GT(fractions, 50);
-    EXPECT_GE(unrun, 30);
-    EXPECT_LE(unrun, 40);
+    EXPECT_TRUE(unrun >= 30 && unrun <= 40) << unrun;
     EXPECT_GT(favouriteWins, 4 * outsiderWins);
     // The last race of the 40-race file is still to run.
     EXPECT_EQ(file.Read(40).Value().SlotText(*PayoutSlot(0)), std::string(10, ' '));
 }
 
 TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {
-    fs::path tool = BuiltTool("sg-race");
     WorkFolder work;
     std::ofstream(work.path / "mine.tur") << "a user's races";
     // Beneath a size limit of less than 40 races, so that "new.tur" alone fails halfway: a file
@@ -106,7 +98,8 @@ TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {
     for (std::string arguments :
          {"new.tur 0", "new.tur 32768", "new.tur -3", "new.tur 4x", "new.tur ''", "new.tur 4 5",
           "nowhere/new.tur 4", "mine.tur", "mine.tur 1", ".", "new.tur"}) {
-        ToolRun run = RunTool(tool, work, "demo " + arguments, "ulimit -f 100; " + InFolder(work));
+        ToolRun run = RunTool(BuiltTool("sg-race"), work, "demo " + arguments,
+                              "ulimit -f 100; " + InFolder(work));
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         ASSERT_FALSE(run.err.empty()) << arguments;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <random>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -136,21 +135,14 @@ TEST_F(RaceFileTest, AFileRemovedWhileOpenRefusesToPretendItSaved) {
 
 TEST_F(RaceFileTest, AWriteStoppedByTheFileSizeLimitIsUndone) {
     Fill(path, RandomBytes(2 * RaceRecordSize, 6));
-    struct SizeLimit {
-        rlimit saved{};
-        void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-        explicit SizeLimit(rlim_t bytes) {
-            getrlimit(RLIMIT_FSIZE, &saved);
-            rlimit limit = saved;
-            limit.rlim_cur = bytes;
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        ~SizeLimit() {
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, handler);
-        }
-    } limit(2 * RaceRecordSize + 5000); // race 3 goes in only partly, race 9 not at all
+    // Race 3 goes in only partly, race 9 not at all. The race file turns the signal such a
+    // write raises into a failure.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit{2 * RaceRecordSize + 5000, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
     ExpectFailedWritesChangeNothing(path, {3, 9}, RaceFileFailure::FileTooLarge);
+    setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 TEST_F(RaceFileTest, AWriteOnAFullMediumIsRefusedAndUndone) {

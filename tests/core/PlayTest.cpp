@@ -28,39 +28,7 @@ BetOnScreen TwoHorses() {
     return bet;
 }
 
-TEST(Play, BooksTheStakeAndTheReturnIntoTheBalance) {
-    struct Case {
-        RaceRecord race;
-        char separator;
-        std::int64_t won;
-        const char *gagne, *bilan;
-        bool yellow; // the mark, otherwise red
-    } cases[] = {
-        {Result("8", "4.5"), '.', 68, "68.00", "BILAN: GAINS de 33.00", true},
-        {Result("8", "4.5"), ',', 68, "68,00", "BILAN: GAINS de 33,00", true},
-        {Result("5", "6.2"), '.', 0, ".00", "BILAN: PERTES de -35.00", false},
-        {Result("", "4.5"), '.', 0, ".00", "BILAN: PERTES de -35.00", false}, // no winner
-        {Result("8", ""), '.', 0, ".00",
-         "BILAN NON DISPONIBLE (cette course n'a pas de rapports insérés)", false},
-    };
-    for (const auto& c : cases) {
-        LedgerState ledger;
-        PlayOutcome outcome = Play(ledger, TwoHorses(), c.race, c.separator);
-        ASSERT_EQ(outcome.kind, Kind::Played) << c.bilan;
-        EXPECT_EQ(outcome.won, c.won) << c.bilan;
-        EXPECT_EQ(ledger.TotalStakes, 35) << c.bilan;
-        EXPECT_EQ(outcome.texts.lblGagne, "Montant gagné cette fois: " + std::string(c.gagne));
-        EXPECT_EQ(outcome.texts.lblBilan, c.bilan);
-        EXPECT_EQ(outcome.mark.green, c.yellow ? 255 : 0) << c.bilan;
-        EXPECT_EQ(outcome.mark.red, 255) << c.bilan;
-    }
-    LedgerState ledger;
-    PlayOutcome won = Play(ledger, TwoHorses(), Result("8", "4.5"), '.');
-    EXPECT_EQ(won.texts.lblMontantJoue, "Montant joué cette fois: 35.00");
-    EXPECT_EQ(won.texts.lblTotalMises, "Ce qui porte le total des mises à: 35.00");
-    EXPECT_EQ(won.texts.lblTotaldesgains, "Ce qui porte le total des gains à: 68.00");
-}
-
+// The plays of the scenarios (play_balance) book a won race, a lost one and one without a payout.
 TEST(Play, TotalsAddUpUntilTheResetAndEqualTotalsAreGains) {
     LedgerState ledger;
     BetOnScreen bet = TwoHorses();
@@ -73,6 +41,9 @@ TEST(Play, TotalsAddUpUntilTheResetAndEqualTotalsAreGains) {
     EXPECT_EQ(ledger.TotalStakes, 93);
     EXPECT_EQ(ledger.TotalGains, 72);
     EXPECT_EQ(third.texts.lblBilan, "BILAN: PERTES de -21.00");
+    PlayOutcome noWinner = Play(ledger, bet, Result("", "4.5"), '.'); // a payout, no winner
+    EXPECT_EQ(noWinner.won, 0);
+    EXPECT_EQ(noWinner.texts.lblBilan, "BILAN: PERTES de -52.00");
 
     LedgerState level;
     bet.stakes[2] = "5.00";

@@ -27,24 +27,7 @@ std::string Name(Rgb c) {
     return "other";
 }
 
-TEST(ResultsEntry, BoxesGoIntoTheirSlotsTrimmedAndCut) {
-    RaceRecord record = Filled('#');
-    StorePayoutBox(record, 0, " 12.50 ");
-    StoreArrivalBox(record, 1, "7");
-    StoreArrivalBox(record, 3, "123");
-    StoreArrivalBox(record, 5, "07");
-    EXPECT_EQ(Bytes(record, RaceField::Payouts, 1, 11), "12.50     #");
-    EXPECT_EQ(Bytes(record, RaceField::ArrivalOrder, 1, 12), "#7 ##12##07#");
-    EXPECT_EQ(ClearedArrivalText(" 0 "), "");
-    EXPECT_FALSE(ClearedArrivalText("07").has_value());
-    EXPECT_FALSE(ClearedArrivalText("").has_value());
-
-    ResultsWindowTexts texts = ResultsWindowTextsOf(record, 12);
-    EXPECT_EQ(texts.payouts[0], "12.50     ");
-    EXPECT_EQ(texts.arrival[3], "12");
-    EXPECT_EQ(texts.caption, "Rapports et arrivée de la course 12");
-}
-
+// The results scenario saves payouts and places through the window and reads them back.
 TEST(ResultsEntry, RowsOddsGoToTheSlotOfTheirHorseUntilANumberReadsZero) {
     const std::string hashes(115, '#');
     struct Case {

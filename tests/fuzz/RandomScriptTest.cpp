@@ -12,7 +12,6 @@
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QScrollBar>
@@ -280,13 +279,11 @@ class Generator {
             if (IsFolderList(c))
                 return "set " + token(c) + " " + argument(rng_.oneOf({"$DIR", "$DIR/Archives"}));
             if (LeadsAway(c)) return "show " + token(c);
-            std::string value;
-            if (c.hasValue)
-                value =
-                    rng_.percent(90) ? Around(rng_, c.low, c.high) : HostileText(rng_, separator_);
-            else
-                value = !c.items.empty() && rng_.percent(40) ? rng_.pick(c.items)
-                                                             : HostileText(rng_, separator_);
+            // A scroll bar or check box mostly gets a number, a list now and then one of its items.
+            std::string value = c.hasValue && rng_.percent(90) ? Around(rng_, c.low, c.high)
+                                : !c.items.empty() && rng_.percent(40)
+                                    ? rng_.pick(c.items)
+                                    : HostileText(rng_, separator_);
             if (c.inDialog) value = PlainName(value);
             return "set " + token(c) + " " + argument(value);
         }
@@ -412,10 +409,3 @@ INSTANTIATE_TEST_SUITE_P(Shards, RandomScripts, ::testing::Range(0, Shards));
 
 } // namespace
 } // namespace sg
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

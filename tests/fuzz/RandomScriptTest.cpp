@@ -120,8 +120,7 @@ void FillFolder(const fs::path& folder, Rng& rng) {
     races(folder / "courses.tur", rng.between(1, 5));
     races(folder / "vide.tur", 0);
     races(folder / "coupée.tur", 2);
-    fs::resize_file(folder / "coupée.tur",
-                    fs::file_size(folder / "coupée.tur") - std::size_t(rng.between(1, 16999)));
+    fs::resize_file(folder / "coupée.tur", RaceRecordSize + std::size_t(rng.between(1, 16999)));
     std::ofstream(folder / "notes.txt") << "pas une course\n";
     mkfifo((folder / "tuyau.tur").c_str(), 0644);
     fs::create_symlink("courses.tur", folder / "lien.tur");

@@ -35,8 +35,6 @@ TEST(ScenarioTool, ExitsAndReportsAsDocumented) {
         // A label has no text to type into, greyed or not.
         {"click Option1(1)\nset Label2(5) 1\n", 2, "message: Veuillez inscrire toutes les cotes\n",
          "error: LINE 2: cannot set frmJeuGagnant.Label2(5)\n"},
-        // The program's end stops the script.
-        {"click Command3\nshow txtCote(1)\n", 0, "exit\n", ""},
     };
     int n = 0;
     for (const auto& c : cases) {

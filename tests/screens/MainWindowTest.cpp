@@ -3,7 +3,11 @@
 #include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
+#include "screens/frmCote.h"
+#include "screens/frmOptions.h"
+#include "screens/rappJS.h"
 
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +114,72 @@ TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     ASSERT_TRUE(second.otherIsRunning());
     second.activateOther();
     EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+}
+
+// The widget that has the focus after pressing `key` in the focused one.
+QWidget* After(QWidget* focused, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
+    return QApplication::focusWidget();
+}
+
+TEST_F(ScreenTest, TabFollowsTheReadingOrderAndKeysPressButtonsAndCloseWindows) {
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    main.txtCote[1]->setFocus();
+    for (int i = 2; i <= 9; ++i)
+        EXPECT_EQ(After(main.txtCote[i - 1], Qt::Key_Tab), main.txtCote[i]) << i;
+    QWidget* next = After(main.txtCote[9], Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(next)) << next->objectName().toStdString();
+    EXPECT_EQ(After(next, Qt::Key_Backtab), main.txtCote[9]);
+
+    // Enter on a focused button presses it: the example fills the odds.
+    main.Command2->setFocus();
+    QTest::keyClick(main.Command2, Qt::Key_Return);
+    EXPECT_EQ(main.txtCote[2]->text(), "9/2");
+
+    // Escape hides the secondary windows as their close box does; they keep their state.
+    frmOptions& options = screens.options();
+    rappJS& results = screens.results();
+    frmCote& variation = screens.variation();
+    for (QWidget* window : std::initializer_list<QWidget*>{&options, &results, &variation}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+    EXPECT_TRUE(main.isVisible()); // the main window does not close on Escape
+    QTest::keyClick(&main, Qt::Key_Escape);
+    EXPECT_TRUE(main.isVisible());
+}
+
+void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {
+    main.txtNbrepartants->setText(count);
+    QFocusEvent leave(QEvent::FocusOut);
+    QCoreApplication::sendEvent(main.txtNbrepartants, &leave);
+}
+
+TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsAndKeepsTheirTexts) {
+    main.EnsureHiddenRows();
+    main.Combo1[3]->setEditText("7");
+    LeaveRunnerCount(main, "32767");
+    EXPECT_EQ(main.Combo1[22]->count(), 32767);
+    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+    LeaveRunnerCount(main, "40000"); // beyond the range: the lists stay empty
+    EXPECT_EQ(main.Combo1[0]->count(), 0);
+    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+}
+
+TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "14");
+    LeaveRunnerCount(main, "14");
+    EXPECT_TRUE(main.txtCote[14]->isEnabled());
+    EXPECT_FALSE(main.txtCote[15]->isEnabled());
+    EXPECT_FALSE(main.Combo1[22]->isEnabled());
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "5"); // five or fewer: nothing changes
+    LeaveRunnerCount(main, "5");
+    EXPECT_FALSE(main.txtCote[15]->isEnabled());
+    EXPECT_TRUE(main.txtCote[4]->isEnabled());
 }
 
 } // namespace

@@ -3,35 +3,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 
 namespace sg {
 namespace {
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATextAndPassesOverBlanks) {
-    struct Case {
-        const char* text;
-        double expected;
-    } cases[] = {
-        {"9/2", 9},  {"4,5", 4},     {"aucun", 0},          {"", 0},
-        {"1 2", 12}, {"\t3\n4", 34}, {"  - 5", -5},         {"+7", 7},
-        {".5", 0.5}, {"1.2.3", 1.2}, {"-3.5e2x", -350},     {"1e", 1},
-        {"1e+", 1},  {"2E-1", 0.2},  {"12 abc", 12},        {"1e-400", 0},
-        {"-", 0},    {".", 0},       {"203,21 Euros", 203},
-    };
-    for (const auto& c : cases) {
-        auto value = LeadingNumber(c.text);
-        ASSERT_TRUE(value.has_value()) << c.text;
-        EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
-    }
-}
+using namespace std::string_literals;
 
-TEST(LeadingNumber, FailsBeyondTheRangeOfADouble) {
-    EXPECT_FALSE(LeadingNumber("1e400").has_value());
-    EXPECT_FALSE(LeadingNumber(std::string(400, '9')).has_value());
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfATextAndFailsBeyondADouble) {
+    const std::string nines(400, '9');
+    struct Case {
+        std::string text;
+        std::optional<double> expected;
+    } cases[] = {
+        {"9/2", 9},    {"4,5", 4},     {"aucun", 0},          {"", 0},
+        {"1 2", 12},   {"\t3\n4", 34}, {"  - 5", -5},         {"+7", 7},
+        {".5", 0.5},   {"1.2.3", 1.2}, {"-3.5e2x", -350},     {"1e", 1},
+        {"1e+", 1},    {"2E-1", 0.2},  {"12 abc", 12},        {"1e-400", 0},
+        {"-", 0},      {".", 0},       {"203,21 Euros", 203}, {"1e39", 1e39},
+        {"1e400", {}}, {nines, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.expected) << c.text;
     EXPECT_EQ(LeadingNumberOr0("-1e400"), 0.0);
-    EXPECT_DOUBLE_EQ(*LeadingNumber("1e39"), 1e39);
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndOverflowFails) {
@@ -43,97 +36,67 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndOverflowFails) {
     EXPECT_FALSE(RoundHalfEvenInt32(3e9).has_value());
     EXPECT_TRUE(ToSingle(3.4e38).has_value());
     EXPECT_FALSE(ToSingle(3.5e38).has_value());
-    EXPECT_FALSE(ToSingle(1e39).has_value());
     EXPECT_FALSE(Divide(1, 0).has_value());
 }
 
-TEST(AmountFormats, RoundToTwoDecimalsAwayFromZeroWithTheUsersSeparator) {
+TEST(NumberTexts, AmountsRoundToTwoDecimalsAwayFromZeroWithTheUsersSeparator) {
+    using enum AmountFormat;
     struct Case {
         double value;
         bool single;
-        AmountFormat format;
         char separator;
         const char* expected;
     } cases[] = {
-        {20.4, true, AmountFormat::DotZeroZero, '.', "20.40"},
-        {20.4, true, AmountFormat::DotZeroZero, ',', "20,40"},
-        {0.5, false, AmountFormat::DotZeroZero, '.', ".50"},
-        {0, false, AmountFormat::DotZeroZero, '.', ".00"},
-        {-30, false, AmountFormat::DotZeroZero, '.', "-30.00"},
-        {0.506, false, AmountFormat::ZeroDotZeroZero, '.', "0.51"},
-        {0.506, false, AmountFormat::ZeroDotZeroZero, ',', "0,51"},
-        {19.125, true, AmountFormat::DotZeroZero, '.', "19.13"},
-        {-19.125, false, AmountFormat::DotZeroZero, '.', "-19.13"},
-        {999.995, false, AmountFormat::DotZeroZero, '.', "1000.00"},
-        {-0.001, false, AmountFormat::DotZeroZero, '.', ".00"},
-        {102.82000000000001, false, AmountFormat::DotZeroZero, '.', "102.82"},
-        {1e20, true, AmountFormat::DotZeroZero, '.', "100000000000000000000.00"},
+        {20.4, true, '.', "20.40"},      {20.4, true, ',', "20,40"},
+        {0.5, false, '.', ".50"},        {0, false, '.', ".00"},
+        {-30, false, '.', "-30.00"},     {19.125, true, '.', "19.13"},
+        {-19.125, false, '.', "-19.13"}, {999.995, false, '.', "1000.00"},
+        {-0.001, false, '.', ".00"},     {102.82000000000001, false, '.', "102.82"},
     };
     for (const auto& c : cases) {
-        std::string text = c.single
-                               ? FormatAmount(static_cast<float>(c.value), c.format, c.separator)
-                               : FormatAmount(c.value, c.format, c.separator);
+        std::string text = c.single ? FormatAmount(float(c.value), DotZeroZero, c.separator)
+                                    : FormatAmount(c.value, DotZeroZero, c.separator);
         EXPECT_EQ(text, c.expected) << c.value;
+    }
+    EXPECT_EQ(FormatAmount(1e20f, DotZeroZero, '.'), "100000000000000000000.00");
+    EXPECT_EQ(FormatAmount(0.506, ZeroDotZeroZero, '.'), "0.51");
+    EXPECT_EQ(FormatAmount(0.506, ZeroDotZeroZero, ','), "0,51");
+    // Infinity and NaN give an empty text in every conversion, never an exception.
+    for (double odd : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+        EXPECT_EQ(PlainText(odd) + PlainText(float(odd)) + GeneralText(odd), "");
+        EXPECT_EQ(Amount(odd, ',') + FormatAmount(float(odd), ZeroDotZeroZero, '.'), "");
     }
 }
 
-TEST(GeneralText, WritesUpToSevenDigitsWithABlankForNonNegativeValues) {
+TEST(NumberTexts, GeneralPlainShortestAndVisibleTexts) {
     struct Case {
         float value;
         const char* expected;
     } cases[] = {
-        {0.5f, " .5"},
-        {15.0f, " 15"},
-        {12.5f, " 12.5"},
-        {-0.5f, "-.5"},
-        {1e20f, " 1E+20"},
-        {1.0f / 3.0f, " .3333333"},
-        {1234567.0f, " 1234567"},
-        {12345678.0f, " 1.234568E+07"},
-        {0.0f, " 0"},
-        {4.5f, " 4.5"},
+        {0.5f, " .5"}, {15.0f, " 15"}, {12.5f, " 12.5"},  {-0.5f, "-.5"},
+        {0.0f, " 0"},  {4.5f, " 4.5"}, {1e20f, " 1E+20"}, {1234567.0f, " 1234567"},
     };
     for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.expected) << c.value;
+    EXPECT_EQ(GeneralText(1.0f / 3), " .3333333");
+    EXPECT_EQ(GeneralText(12345678.0f), " 1.234568E+07");
     EXPECT_EQ(GeneralText(203.0), " 203");
-    // Infinity and NaN give an empty text in every conversion, never an exception.
-    for (double odd : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
-        EXPECT_EQ(PlainText(odd), "");
-        EXPECT_EQ(PlainText(static_cast<float>(odd)), "");
-        EXPECT_EQ(GeneralText(odd), "");
-        EXPECT_EQ(Amount(odd, ','), "");
-        EXPECT_EQ(FormatAmount(static_cast<float>(odd), AmountFormat::ZeroDotZeroZero, '.'), "");
-    }
     EXPECT_EQ(PlainText(-1e39), "-1" + std::string(39, '0'));
-    EXPECT_EQ(VisibleControls("a\nb\r\t\x1b\x7f\u0085é"), "a\\nb\\r\\t\\x1B\\x7F\\u0085é");
     EXPECT_EQ(ShortestText(203.21365f), "203.21365");
     EXPECT_EQ(ShortestText(4.0f), "4");
+    EXPECT_EQ(VisibleControls("a\nb\r\t\x1b\x7f\u0085é"), "a\\nb\\r\\t\\x1B\\x7F\\u0085é");
 }
 
 TEST(ConvertOddsText, ReadsPlainNumbersAndFractions) {
     struct Case {
         const char* text;
-        double expected;
+        std::optional<double> expected; // none beyond a double, or a fraction beyond a single
     } cases[] = {
-        {"9/2", 4.5},
-        {"5/1", 5},
-        {"7/", 7},
-        {"3/-2", 0},
-        {"/4", 0},
-        {"4.5", 4.5},
-        {"9/0", 9},
-        {"", 0},
-        {"9/2/3", 4.5},
-        {"4,5", 4},
-        {"1/3", static_cast<float>(1.0 / 3.0)},
+        {"9/2", 4.5},  {"5/1", 5},     {"7/", 7},      {"3/-2", 0},    {"/4", 0},
+        {"4.5", 4.5},  {"9/0", 9},     {"", 0},        {"9/2/3", 4.5}, {"4,5", 4},
+        {"1e400", {}}, {"1e39/1", {}}, {"1e39", 1e39},
     };
-    for (const auto& c : cases) {
-        auto value = ConvertOddsText(c.text);
-        ASSERT_TRUE(value.has_value()) << c.text;
-        EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
-    }
-    EXPECT_FALSE(ConvertOddsText("1e400").has_value());
-    EXPECT_FALSE(ConvertOddsText("1e39/1").has_value());
-    EXPECT_DOUBLE_EQ(*ConvertOddsText("1e39"), 1e39); // a double: the store into a single fails
+    for (const auto& c : cases) EXPECT_EQ(ConvertOddsText(c.text), c.expected) << c.text;
+    EXPECT_EQ(ConvertOddsText("1/3"), float(1.0 / 3));
 }
 
 TEST(OddsTextChanged, StoresTheOddsOnceWithTheOffsetAndPlacesThePicker) {
@@ -154,19 +117,14 @@ TEST(OddsTextChanged, StoresTheOddsOnceWithTheOffsetAndPlacesThePicker) {
         EXPECT_EQ(change.picker, c.picker) << c.text;
     }
     // A trailing comma corrects every comma in one rewrite, as the repeated corrections would.
-    struct Rewrite {
-        std::string text, rewritten;
-    } rewrites[] = {
-        {"4,", "4."},
-        {"4,5,", "4.5."},
-        {",,,", "..."},
-        {std::string(100000, ','), std::string(100000, '.')},
-    };
-    for (const auto& r : rewrites) EXPECT_EQ(OddsTextChanged(r.text, 0).rewrite, r.rewritten);
+    for (std::string text : {"4,"s, "4,5,"s, ",,,"s, std::string(100000, ',')}) {
+        std::string points = text;
+        std::replace(points.begin(), points.end(), ',', '.');
+        EXPECT_EQ(OddsTextChanged(text, 0).rewrite, points);
+    }
     EXPECT_FALSE(OddsTextChanged("4,5", 0).rewrite.has_value());
     EXPECT_TRUE(IsPickerText("12"));
-    EXPECT_FALSE(IsPickerText("4,5"));
-    EXPECT_FALSE(IsPickerText("9/2"));
+    EXPECT_FALSE(IsPickerText("4,5") || IsPickerText("9/2"));
 }
 
 } // namespace

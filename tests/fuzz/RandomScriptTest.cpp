@@ -12,7 +12,6 @@
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QScrollBar>
@@ -121,8 +120,7 @@ void FillFolder(const fs::path& folder, Rng& rng) {
     races(folder / "courses.tur", rng.between(1, 5));
     races(folder / "vide.tur", 0);
     races(folder / "coupée.tur", 2);
-    fs::resize_file(folder / "coupée.tur",
-                    fs::file_size(folder / "coupée.tur") - std::size_t(rng.between(1, 16999)));
+    fs::resize_file(folder / "coupée.tur", RaceRecordSize + std::size_t(rng.between(1, 16999)));
     std::ofstream(folder / "notes.txt") << "pas une course\n";
     mkfifo((folder / "tuyau.tur").c_str(), 0644);
     fs::create_symlink("courses.tur", folder / "lien.tur");
@@ -282,18 +280,16 @@ class Generator {
             if (IsFolderList(c))
                 return "set " + token(c) + " " + argument(rng_.oneOf({"$DIR", "$DIR/Archives"}));
             if (LeadsAway(c)) return "show " + token(c);
-            std::string value;
-            if (c.fixed) {
+            if (c.fixed) { // a list the user can only choose in
                 if (c.items.empty()) return "show " + token(c);
                 namesItem = true;
                 return "set " + token(c) + " " + argument(rng_.pick(c.items));
             }
-            if (c.hasValue)
-                value =
-                    rng_.percent(90) ? Around(rng_, c.low, c.high) : HostileText(rng_, separator_);
-            else
-                value = !c.items.empty() && rng_.percent(40) ? rng_.pick(c.items)
-                                                             : HostileText(rng_, separator_);
+            // A scroll bar or check box mostly gets a number, a list now and then one of its items.
+            std::string value = c.hasValue && rng_.percent(90) ? Around(rng_, c.low, c.high)
+                                : !c.items.empty() && rng_.percent(40)
+                                    ? rng_.pick(c.items)
+                                    : HostileText(rng_, separator_);
             if (c.inDialog) value = PlainName(value);
             return "set " + token(c) + " " + argument(value);
         }
@@ -419,10 +415,3 @@ INSTANTIATE_TEST_SUITE_P(Shards, RandomScripts, ::testing::Range(0, Shards));
 
 } // namespace
 } // namespace sg
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

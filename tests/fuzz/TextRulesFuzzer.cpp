@@ -30,10 +30,6 @@ void Check(bool holds, const char* promise) {
     std::abort();
 }
 
-bool Same(std::optional<double> a, std::optional<double> b) {
-    return a.has_value() == b.has_value() && (!a || *a == *b);
-}
-
 // A double rounded to a single; from halfway past the largest single, an infinity (the plain
 // cast is undefined there).
 float AsSingle(double value) {
@@ -50,10 +46,10 @@ template <typename T> bool ReadsBack(const std::string& text, T value) {
 void CheckLeadingNumber(const std::string& text) {
     auto value = LeadingNumber(text);
     if (value) Check(std::isfinite(*value), "a leading number is finite");
-    Check(Same(LeadingNumber(text + "x"), value), "the first other character ends the number");
+    Check(LeadingNumber(text + "x") == value, "the first other character ends the number");
     auto first = text.find_first_not_of(" \t\n");
     if (first == std::string::npos || (text[first] != '+' && text[first] != '-'))
-        Check(Same(LeadingNumber("-" + text), value ? std::optional(-*value) : std::nullopt),
+        Check(LeadingNumber("-" + text) == (value ? std::optional(-*value) : std::nullopt),
               "a minus sign negates the number");
 }
 
@@ -106,7 +102,7 @@ template <typename T> void CheckNumberTexts(T value, double generalPrecision) {
 void CheckOdds(const std::string& text) {
     auto odds = ConvertOddsText(text);
     if (text.find('/') == std::string::npos)
-        Check(Same(odds, LeadingNumber(text)), "odds without a fraction are the leading number");
+        Check(odds == LeadingNumber(text), "odds without a fraction are the leading number");
     else if (odds)
         Check(double(AsSingle(*odds)) == *odds, "a fraction's odds are a single");
     for (int offset : {0, -1}) {

@@ -1,11 +1,13 @@
 #include "ScreenFixture.h"
 
-#include "screens/Controls.h"
 #include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
+#include "screens/frmCote.h"
+#include "screens/frmOptions.h"
+#include "screens/rappJS.h"
 
-#include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,33 +22,24 @@
 namespace sg {
 namespace {
 
-TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChange) {
+TEST_F(ScreenTest, TypedKeysAreConvertedAtEveryChangeAndAPasteInOneChange) {
     QTest::keyClicks(main.txtCote[1], "4,");
     EXPECT_EQ(main.txtCote[1]->text(), "4.");
     EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
     QTest::keyClicks(main.txtCote[1], "5");
     EXPECT_EQ(state.calc.OddsTable[1], 4.5f);
     EXPECT_FALSE(main.HScroll2[1]->isVisibleTo(&main));
-}
 
-TEST_F(ScreenTest, APastedTextOfThousandsOfCommasIsCorrectedInOneChange) {
+    // Thousands of commas pasted, in a bet's box or a runner row's, are corrected at once.
     main.EnsureHiddenRows();
-    struct Case {
-        int box;
-        QString pasted, shown;
-        float stored; // in OddsTable for boxes 1..9
-    } cases[] = {
-        {1, QString(10000, ','), QString(10000, '.'), 0.0f},
-        {1, QString("1,").repeated(8000), QString("1.").repeated(8000), 1.1f},
-        {15, QString(10000, ','), QString(10000, '.'), 0.0f},
-    };
-    for (const auto& c : cases) {
-        main.txtCote[c.box]->setText(c.pasted);
-        EXPECT_EQ(main.txtCote[c.box]->text(), c.shown) << c.box;
-        if (c.box <= 9) {
-            EXPECT_EQ(state.calc.OddsTable[c.box], c.stored);
-        }
+    main.txtCote[1]->setText(QString("1,").repeated(8000));
+    EXPECT_EQ(main.txtCote[1]->text(), QString("1.").repeated(8000));
+    EXPECT_EQ(state.calc.OddsTable[1], 1.1f);
+    for (int box : {1, 15}) {
+        main.txtCote[box]->setText(QString(10000, ','));
+        EXPECT_EQ(main.txtCote[box]->text(), QString(10000, '.')) << box;
     }
+    EXPECT_EQ(state.calc.OddsTable[1], 0.0f);
 }
 
 TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesNot) {
@@ -62,53 +55,15 @@ TEST_F(ScreenTest, SelectingAButtonFromCodeRunsItsHandlerOnceAndReselectingDoesN
     EXPECT_EQ(state.calc.HorseCountClickCounter, 3); // the second selection runs twice
 }
 
-TEST_F(ScreenTest, ThePickerRefusesOddsBeyondItsRangeInsteadOfClamping) {
-    main.txtCote[1]->setText("5");
-    main.txtCote[1]->setText("150");
-    EXPECT_EQ(main.HScroll2[1]->value(), 5);
-    EXPECT_EQ(state.calc.OddsTable[1], 150.0f);
-    EXPECT_FALSE(SetScrollValue(main.HScroll1, 0));
-    EXPECT_EQ(main.HScroll1->value(), 1);
-}
-
-TEST_F(ScreenTest, TheOffsetIsAppliedOncePerChange) {
-    state.settings.OddsOffset = -1;
-    main.txtCote[1]->setText("05"); // the picker rewrites it as 5: still one offset
-    EXPECT_EQ(main.txtCote[1]->text(), "5");
-    EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
-    main.txtCote[1]->setText("5"); // the same text again is no change
-    EXPECT_EQ(state.calc.OddsTable[1], 4.0f);
-    main.txtCote[1]->setText("15e-1"); // 1.5 read, picker 2 writes "2"
-    EXPECT_EQ(main.txtCote[1]->text(), "2");
-    EXPECT_EQ(state.calc.OddsTable[1], 1.0f);
-}
-
-TEST_F(ScreenTest, WritingTheProfitRunsItsChangeRule) {
-    main.Label4->setText("-3.00 Euros");
-    EXPECT_TRUE(main.lblDansleRouge->isVisibleTo(&main));
-    EXPECT_EQ(state.calc.LowProfitFlag, 1);
-    main.Label4->setText("40.00 Euros");
-    EXPECT_FALSE(main.lblDansleRouge->isVisibleTo(&main));
-    EXPECT_EQ(state.calc.LowProfitFlag, 1);
-}
-
-TEST_F(ScreenTest, TheWindowIs9600TwipsWideAndTheHelpOpensOnAClick) {
-    EXPECT_EQ(Twips(main.width()), 9600);
-    QTest::mouseClick(main.Image1, Qt::LeftButton);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "help: VARLO.HLP");
-}
-
-TEST_F(ScreenTest, AnsweringNoToTheCloseQuestionKeepsTheWindow) {
-    main.txtCote[3]->setText("7");
-    prompter.queueAnswer("no");
-    EXPECT_FALSE(main.close());
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(main.txtCote[3]->text(), "7");
-    EXPECT_FALSE(prompter.ended());
-    prompter.queueAnswer("yes");
-    EXPECT_TRUE(main.close());
-    EXPECT_TRUE(prompter.ended());
+TEST_F(ScreenTest, LeavingTheWindowIsNoLeavingOfTheBox) {
+    main.txtCote[1]->setText("4,5");
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(main.txtCote[1], &away);
+    EXPECT_EQ(main.txtCote[1]->text(), "4,5");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(main.txtCote[1], &leave);
+    EXPECT_EQ(main.txtCote[1]->text(), "4.5");
+    EXPECT_EQ(main.HScroll2[1]->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST(Fermer, EndsTheRealProgramWithoutTheQuestion) {
@@ -139,25 +94,13 @@ TEST(Help, TheDocumentTravelsInsideTheProgram) {
     shell.openHelp("VARLO.HLP");
     HelpViewer* help = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* viewer = qobject_cast<HelpViewer*>(window); viewer && viewer->isVisible()) {
+        if (auto* viewer = qobject_cast<HelpViewer*>(window); viewer && viewer->isVisible())
             help = viewer;
-        }
     }
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->documentTitle(), "Aide de Simple Gagnant");
     EXPECT_TRUE(help->toPlainText().contains("Inscrire les cotes"));
     help->close();
-}
-
-TEST_F(ScreenTest, LeavingTheWindowIsNoLeavingOfTheBox) {
-    main.txtCote[1]->setText("4,5");
-    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QCoreApplication::sendEvent(main.txtCote[1], &away);
-    EXPECT_EQ(main.txtCote[1]->text(), "4,5");
-    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(main.txtCote[1], &leave);
-    EXPECT_EQ(main.txtCote[1]->text(), "4.5");
-    EXPECT_EQ(main.HScroll2[1]->focusPolicy(), Qt::StrongFocus);
 }
 
 TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
@@ -171,6 +114,72 @@ TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     ASSERT_TRUE(second.otherIsRunning());
     second.activateOther();
     EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+}
+
+// The widget that has the focus after pressing `key` in the focused one.
+QWidget* After(QWidget* focused, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
+    return QApplication::focusWidget();
+}
+
+TEST_F(ScreenTest, TabFollowsTheReadingOrderAndKeysPressButtonsAndCloseWindows) {
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    main.txtCote[1]->setFocus();
+    for (int i = 2; i <= 9; ++i)
+        EXPECT_EQ(After(main.txtCote[i - 1], Qt::Key_Tab), main.txtCote[i]) << i;
+    QWidget* next = After(main.txtCote[9], Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<QRadioButton*>(next)) << next->objectName().toStdString();
+    EXPECT_EQ(After(next, Qt::Key_Backtab), main.txtCote[9]);
+
+    // Enter on a focused button presses it: the example fills the odds.
+    main.Command2->setFocus();
+    QTest::keyClick(main.Command2, Qt::Key_Return);
+    EXPECT_EQ(main.txtCote[2]->text(), "9/2");
+
+    // Escape hides the secondary windows as their close box does; they keep their state.
+    frmOptions& options = screens.options();
+    rappJS& results = screens.results();
+    frmCote& variation = screens.variation();
+    for (QWidget* window : std::initializer_list<QWidget*>{&options, &results, &variation}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+    EXPECT_TRUE(main.isVisible()); // the main window does not close on Escape
+    QTest::keyClick(&main, Qt::Key_Escape);
+    EXPECT_TRUE(main.isVisible());
+}
+
+void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {
+    main.txtNbrepartants->setText(count);
+    QFocusEvent leave(QEvent::FocusOut);
+    QCoreApplication::sendEvent(main.txtNbrepartants, &leave);
+}
+
+TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsAndKeepsTheirTexts) {
+    main.EnsureHiddenRows();
+    main.Combo1[3]->setEditText("7");
+    LeaveRunnerCount(main, "32767");
+    EXPECT_EQ(main.Combo1[22]->count(), 32767);
+    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+    LeaveRunnerCount(main, "40000"); // beyond the range: the lists stay empty
+    EXPECT_EQ(main.Combo1[0]->count(), 0);
+    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+}
+
+TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "14");
+    LeaveRunnerCount(main, "14");
+    EXPECT_TRUE(main.txtCote[14]->isEnabled());
+    EXPECT_FALSE(main.txtCote[15]->isEnabled());
+    EXPECT_FALSE(main.Combo1[22]->isEnabled());
+    state.race.RaceRecord.SetField(RaceField::RunnerCount, "5"); // five or fewer: nothing changes
+    LeaveRunnerCount(main, "5");
+    EXPECT_FALSE(main.txtCote[15]->isEnabled());
+    EXPECT_TRUE(main.txtCote[4]->isEnabled());
 }
 
 } // namespace

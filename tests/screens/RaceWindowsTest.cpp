@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "WorkFolder.h"
 
 #include "screens/FolderList.h"
 #include "screens/frmOptions.h"
@@ -6,34 +7,21 @@
 #include "screens/rappJS.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-
-#include <filesystem>
-#include <fstream>
 
 namespace sg {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Opens a race file through the options window and the file dialog, as a user does.
-void OpenThroughTheDialog(Screens& screens, const std::string& path) {
+TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
+    // A race file opened through the options window and the file dialog, as a user does.
+    WorkFolder folder;
     screens.options().cmdOuvrir->click();
     frmOuvrir* dialog = screens.pendingFileDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->dirDirectory->setPath(QString::fromStdString(fs::path(path).parent_path()));
-    dialog->txtFileName->setText(QString::fromStdString(fs::path(path).filename()));
+    dialog->dirDirectory->setPath(QString::fromStdString(folder.path.string()));
+    dialog->txtFileName->setText("courses.tur");
     dialog->cmdOK->click();
-}
-
-TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
-    char pattern[] = "/tmp/race-windows-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    fs::path folder = pattern;
-    std::string path = (folder / "courses.tur").string();
-    OpenThroughTheDialog(screens, path);
-    ASSERT_EQ(state.race.RaceFilePath(), path);
+    ASSERT_EQ(state.race.RaceFilePath(), folder.File("courses.tur"));
 
     // A second request while the dialog is pending brings it forward instead of a new one.
     screens.options().cmdOuvrir->click();
@@ -42,17 +30,16 @@ TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
     EXPECT_EQ(screens.pendingFileDialog(), first);
     first->Command1->click();
     EXPECT_EQ(screens.pendingFileDialog(), nullptr);
-    EXPECT_EQ(state.race.RaceFilePath(), path);
+    EXPECT_EQ(state.race.RaceFilePath(), folder.File("courses.tur"));
 
-    fs::remove(path);
+    fs::remove(folder.File("courses.tur"));
     main.txtNbrepartants->setText("8");
     lines.clear();
     screens.results().cmdEnregistrer->click();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "message: La course 1 n'a pas été enregistrée. Le fichier de courses a "
                         "été supprimé ou remplacé depuis son ouverture.");
-    EXPECT_FALSE(fs::exists(path));
-    fs::remove_all(folder);
+    EXPECT_FALSE(fs::exists(folder.File("courses.tur")));
 }
 
 } // namespace

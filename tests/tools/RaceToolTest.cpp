@@ -1,8 +1,12 @@
-// sg-race from a shell: its commands, its refusals, and files that are no race files.
+// sg-race from a shell: its commands, its refusals, files that are no race files, and the
+// demo file.
 #include "ToolRun.h"
+
+#include "racefile/RaceFile.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sys/stat.h>
 
 namespace sg {
@@ -52,6 +56,106 @@ TEST(RaceTool, CountsShowsAndSetsOneSlotAndRefusesBadArguments) {
         }
     }
     EXPECT_FALSE(fs::exists(work.path / "absent.tur"));
+}
+
+// sg-race demo: the same file every time, races a punter would believe, and no file replaced.
+constexpr std::size_t DemoFileSize = 40 * RaceRecordSize;
+
+// Runs the tool from the work folder, so that the arguments can name files there plainly.
+std::string InFolder(const WorkFolder& work) {
+    return "cd " + work.Quoted("") + " && ";
+}
+
+TEST(DemoRaceFile, IsTheSameEveryTimeAndTheStartOfALongerOne) {
+    WorkFolder work;
+    for (std::string arguments : {"a.tur", "b.tur 40", "long.tur 100"}) {
+        ToolRun run = RunTool(BuiltTool("sg-race"), work, "demo " + arguments, InFolder(work));
+        ASSERT_EQ(run.status, 0) << arguments << "\n" << run.err;
+        EXPECT_EQ(run.out + run.err, "") << arguments;
+    }
+    std::string demo = Contents(work.path / "a.tur");
+    EXPECT_EQ(demo.size(), DemoFileSize);
+    EXPECT_EQ(Contents(work.path / "b.tur"), demo);
+    EXPECT_EQ(Contents(work.path / "long.tur").substr(0, DemoFileSize), demo);
+    EXPECT_EQ(Contents(work.path / "long.tur").size(), 100 * RaceRecordSize);
+    // The build leaves the same file beside the program.
+    EXPECT_EQ(Contents(BuiltTool("demo.tur")), demo);
+}
+
+TEST(DemoRaceFile, RacesLookReal) {
+    WorkFolder work;
+    ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 300", InFolder(work)).status, 0);
+    RaceFile file;
+    ASSERT_TRUE(file.Open(work.File("d.tur"), RaceFileAccess::ReadOnly).Ok());
+    int fractions = 0, unrun = 0, favouriteWins = 0, outsiderWins = 0;
+    for (int race = 1; race <= 300; ++race) {
+        SCOPED_TRACE("race " + std::to_string(race));
+        auto read = file.Read(race);
+        ASSERT_TRUE(read.Ok());
+        const RaceRecord& record = read.Value();
+        auto number = [&record](RaceSlot slot) { return record.SlotNumber(slot).value_or(-1); };
+        int runners = static_cast<int>(number(RunnerCountSlot()));
+        ASSERT_TRUE(runners >= 6 && runners <= 20) << runners;
+
+        float shortest = 1000, longest = 0;
+        for (int horse = 1; horse <= OddsHorseCount; ++horse) {
+            float pmu = record.OddsValue(RaceField::OddsPMU, horse).value_or(-1);
+            float pmh = record.OddsValue(RaceField::OddsPMH, horse).value_or(-1);
+            std::string pmhText = record.SlotText(*OddsSlot(RaceField::OddsPMH, horse));
+            if (horse > runners) {
+                EXPECT_EQ(pmhText + record.SlotText(*OddsSlot(RaceField::OddsPMU, horse)),
+                          std::string(10, ' '));
+                continue;
+            }
+            EXPECT_TRUE(pmu > 0 && pmh > 0.7 * pmu && pmh < 1.3 * pmu) << pmu << " " << pmh;
+            shortest = std::min(shortest, pmh);
+            longest = std::max(longest, pmh);
+            fractions += pmhText.find('/') != std::string::npos;
+        }
+
+        std::set<int> arrived;
+        for (int place = 1; place <= ArrivalSlotCount; ++place)
+            arrived.insert(static_cast<int>(number(*ArrivalSlot(place))));
+        double payout = number(*PayoutSlot(0));
+        if (payout == 0) {
+            ++unrun;
+            EXPECT_EQ(arrived, std::set<int>{0});
+            continue;
+        }
+        EXPECT_EQ(arrived.size(), 5u);
+        EXPECT_TRUE(*arrived.begin() >= 1 && *arrived.rbegin() <= runners);
+        int winner = static_cast<int>(number(*ArrivalSlot(1)));
+        float winnerOdds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
+        EXPECT_TRUE(payout > std::max(1.0, 0.85 * (winnerOdds + 1)) && payout <= winnerOdds + 1)
+            << payout << " for odds of " << winnerOdds;
+        for (int place = 1; place <= 3; ++place) EXPECT_GT(number(*PayoutSlot(place)), 1) << place;
+        favouriteWins += winnerOdds == shortest;
+        outsiderWins += winnerOdds == longest;
+    }
+    EXPECT_GT(fractions, 50);
+    EXPECT_TRUE(unrun >= 30 && unrun <= 40) << unrun;
+    EXPECT_GT(favouriteWins, 4 * outsiderWins);
+    // The last race of the 40-race file is still to run.
+    EXPECT_EQ(file.Read(40).Value().SlotText(*PayoutSlot(0)), std::string(10, ' '));
+}
+
+TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {
+    WorkFolder work;
+    std::ofstream(work.path / "mine.tur") << "a user's races";
+    // Beneath a size limit of less than 40 races, so that "new.tur" alone fails halfway: a file
+    // cut short is not left behind either.
+    for (std::string arguments :
+         {"new.tur 0", "new.tur 32768", "new.tur -3", "new.tur 4x", "new.tur ''", "new.tur 4 5",
+          "nowhere/new.tur 4", "mine.tur", "mine.tur 1", ".", "new.tur"}) {
+        ToolRun run = RunTool(BuiltTool("sg-race"), work, "demo " + arguments,
+                              "ulimit -f 100; " + InFolder(work));
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        ASSERT_FALSE(run.err.empty()) << arguments;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << arguments << "\n" << run.err;
+        EXPECT_FALSE(fs::exists(work.path / "new.tur")) << arguments;
+        EXPECT_EQ(Contents(work.path / "mine.tur"), "a user's races");
+    }
 }
 
 } // namespace

@@ -10,6 +10,11 @@ namespace sg {
 
 namespace {
 
+// Whole euros with two decimals and the whole part always written: "1234,00", "0,00".
+std::string Euros(std::int64_t euros, char separator) {
+    return WholeAmount(euros, separator, AmountFormat::ZeroDotZeroZero);
+}
+
 constexpr std::array<const char*, SkipReasonCount> ReasonTexts = {
     "",
     "au-delà de la fin du fichier",
@@ -36,8 +41,7 @@ std::string Percent(double value, char separator) {
 std::string RaceAndBalance(const std::optional<RaceBalance>& race, char separator) {
     if (!race) return "-";
     std::string sign = race->balance > 0 ? "+" : "";
-    return "n° " + std::to_string(race->race) + " (" + sign + EuroAmount(race->balance, separator) +
-           ")";
+    return "n° " + std::to_string(race->race) + " (" + sign + Euros(race->balance, separator) + ")";
 }
 
 std::string HorsesText(const BacktestRow& row) {
@@ -54,10 +58,6 @@ std::string HorsesText(const BacktestRow& row) {
 const char* SkipReasonText(SkipReason reason) {
     auto index = static_cast<std::size_t>(reason);
     return index < ReasonTexts.size() ? ReasonTexts[index] : "";
-}
-
-std::string EuroAmount(std::int64_t euros, char decimalSeparator) {
-    return std::to_string(euros) + decimalSeparator + "00";
 }
 
 std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separator,
@@ -80,14 +80,14 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separ
     };
     lines.insert(lines.end(),
                  {
-                     {"Total des mises", EuroAmount(summary.staked, separator)},
-                     {"Total des gains", EuroAmount(summary.won, separator)},
-                     {"Bilan", EuroAmount(summary.balance, separator)},
+                     {"Total des mises", Euros(summary.staked, separator)},
+                     {"Total des gains", Euros(summary.won, separator)},
+                     {"Bilan", Euros(summary.balance, separator)},
                      {"Rendement (bilan / mises)", percent(summary.ReturnPercent())},
                      {"Courses gagnées",
                       percent(summary.WinningPercent()) + " (" + count(summary.winning) + ")"},
                      {"Plus longue série perdante", count(summary.longestLosingRun) + " courses"},
-                     {"Plus forte baisse du bilan", EuroAmount(summary.drawdown, separator)},
+                     {"Plus forte baisse du bilan", Euros(summary.drawdown, separator)},
                      {"Meilleure course", RaceAndBalance(summary.best, separator)},
                      {"Pire course", RaceAndBalance(summary.worst, separator)},
                  });
@@ -111,9 +111,9 @@ void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows, c
         const BacktestRow& row = rows[i];
         bool played = row.skipped == SkipReason::None;
         out << row.race << ';' << (played ? HorsesText(row) : "") << ';'
-            << EuroAmount(played ? row.staked : 0, separator) << ';'
-            << EuroAmount(played ? row.won : 0, separator) << ';'
-            << EuroAmount(balances[i], separator) << ';' << SkipReasonText(row.skipped) << '\n';
+            << Euros(played ? row.staked : 0, separator) << ';'
+            << Euros(played ? row.won : 0, separator) << ';' << Euros(balances[i], separator) << ';'
+            << SkipReasonText(row.skipped) << '\n';
     }
 }
 

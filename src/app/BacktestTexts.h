@@ -15,9 +15,6 @@ namespace sg {
 // "nombre de partants non indiqué", ...; empty for a race played.
 const char* SkipReasonText(SkipReason reason);
 
-// A whole number of euros with two decimals: "1234,00", "0,00", "-35,00".
-std::string EuroAmount(std::int64_t euros, char decimalSeparator);
-
 // One line of a summary: what is counted, and its value.
 struct SummaryLine {
     std::string label;
@@ -42,20 +39,6 @@ void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows,
 // and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".
 std::optional<RoundingMode> RoundingModeNamed(std::string_view name);
 const char* RoundingModeText(RoundingMode mode);
-
-// What the back-test window says.
-namespace BacktestMessages {
-inline constexpr const char* Title = "Bilan sur tout le fichier";
-inline constexpr const char* NoFile =
-    "Aucun fichier de courses n'est ouvert : ouvrez-en un avec « Utiliser le fichier... ».";
-inline constexpr const char* BadProfit =
-    "Le bénéfice recherché doit être un montant supérieur à 0 et d'au plus 100000.";
-inline constexpr const char* EmptyRange =
-    "La première course de la plage doit précéder la dernière (ou être la même).";
-inline constexpr const char* CsvOnRaceFile =
-    "Ce nom est celui d'un fichier de courses : choisissez un nom de fichier CSV.";
-inline constexpr const char* Cancelled = "Calcul annulé.";
-} // namespace BacktestMessages
 
 // A target profit typed by the user, with a point or a comma: a number above 0 and at most
 // MaxBacktestProfit. Empty otherwise.

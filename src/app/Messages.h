@@ -61,6 +61,18 @@ inline constexpr const char* BeyondLedgerLimits =
     "Ces montants dépassent ce que le bilan peut compter : ce pari n'est pas compté. Remettez "
     "les comptes à zéro ou vérifiez les rapports de la course.";
 
+// The back-test window.
+inline constexpr const char* BacktestTitle = "Bilan sur tout le fichier";
+inline constexpr const char* BacktestNoFile =
+    "Aucun fichier de courses n'est ouvert : ouvrez-en un avec « Utiliser le fichier... ».";
+inline constexpr const char* BacktestBadProfit =
+    "Le bénéfice recherché doit être un montant supérieur à 0 et d'au plus 100000.";
+inline constexpr const char* BacktestEmptyRange =
+    "La première course de la plage doit précéder la dernière (ou être la même).";
+inline constexpr const char* BacktestCsvOnRaceFile =
+    "Ce nom est celui d'un fichier de courses : choisissez un nom de fichier CSV.";
+inline constexpr const char* BacktestCancelled = "Calcul annulé.";
+
 // The file dialog.
 inline constexpr const char* ChooseAFile = "Veuillez choisir ou inscrire un fichier";
 inline constexpr const char* DriveErrorTitle = "Erreur";

@@ -295,9 +295,9 @@ std::string WholeText(long long value) {
     return std::to_string(value);
 }
 
-std::string WholeAmount(std::int64_t euros, char decimalSeparator) {
-    std::string whole = euros == 0 ? "" : std::to_string(euros);
-    return whole + decimalSeparator + "00";
+std::string WholeAmount(std::int64_t euros, char decimalSeparator, AmountFormat format) {
+    bool noWhole = euros == 0 && format == AmountFormat::DotZeroZero;
+    return (noWhole ? "" : std::to_string(euros)) + decimalSeparator + "00";
 }
 
 std::string Trim(std::string_view text) {

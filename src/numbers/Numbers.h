@@ -87,9 +87,10 @@ inline std::string Amount(float value, char decimalSeparator) {
 // A whole number as plain digits with a leading "-" when negative.
 std::string WholeText(long long value);
 
-// A whole number of euros in the ".00" format, exactly whatever its size: 35 gives "35.00",
-// 0 gives ".00", -35 gives "-35.00".
-std::string WholeAmount(std::int64_t euros, char decimalSeparator);
+// A whole number of euros in an amount format, exactly whatever its size: 35 gives "35.00",
+// -35 gives "-35.00", 0 gives ".00" (or "0.00").
+std::string WholeAmount(std::int64_t euros, char decimalSeparator,
+                        AmountFormat format = AmountFormat::DotZeroZero);
 
 // Text helpers shared by the screens' rules.
 std::string Trim(std::string_view text);   // spaces removed at both ends

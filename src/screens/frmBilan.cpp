@@ -1,6 +1,7 @@
 #include "screens/frmBilan.h"
 
 #include "app/BacktestTexts.h"
+#include "app/Messages.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceFileReader.h"
@@ -74,7 +75,7 @@ QLineSeries* BalanceSeries(const std::vector<BacktestRow>& rows, const char* nam
 
 frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmBilan");
-    setWindowTitle(QString::fromUtf8(BacktestMessages::Title));
+    setWindowTitle(QString::fromUtf8(Messages::BacktestTitle));
     resize(1040, 720);
 
     auto* strategyBox = new QGroupBox("Stratégie", this);
@@ -208,7 +209,7 @@ void frmBilan::ShowForOpenFile() {
     spnDe->setValue(FirstRace);
     spnA->setValue(std::max(races, FirstRace));
     lblFichier->setText(state.race.NoRaceFileOpen()
-                            ? QString::fromUtf8(BacktestMessages::NoFile)
+                            ? QString::fromUtf8(Messages::BacktestNoFile)
                             : Q(path) + QString(" : %1 courses").arg(races));
     show();
     raise();
@@ -219,16 +220,16 @@ void frmBilan::cmdCalculer_Click() {
     if (IsRunning()) return;
     const SharedState& state = screens_.state;
     if (state.race.NoRaceFileOpen()) {
-        screens_.prompter.message(BacktestMessages::NoFile);
+        screens_.prompter.message(Messages::BacktestNoFile);
         return;
     }
     auto profit = BacktestProfitFrom(S(txtBenefice->text()));
     if (!profit) {
-        screens_.prompter.message(BacktestMessages::BadProfit);
+        screens_.prompter.message(Messages::BacktestBadProfit);
         return;
     }
     if (spnDe->value() > spnA->value()) {
-        screens_.prompter.message(BacktestMessages::EmptyRange);
+        screens_.prompter.message(Messages::BacktestEmptyRange);
         return;
     }
     auto job = std::make_shared<BacktestJob>();
@@ -271,7 +272,7 @@ void frmBilan::RunFinished() {
     // Cancelled, even when the worker had finished before it heard it: the user asked.
     if (job_->progress.cancel || !job_->pmh || !job_->pmu) {
         prgCalcul->setValue(0);
-        prgCalcul->setFormat(QString::fromUtf8(BacktestMessages::Cancelled));
+        prgCalcul->setFormat(QString::fromUtf8(Messages::BacktestCancelled));
         job_.reset();
         emit finished();
         return;
@@ -362,7 +363,7 @@ bool frmBilan::ExportCsv(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
     if (HasRaceFileExtension(path) || fs::equivalent(path, resultPath_, error)) {
-        screens_.prompter.message(BacktestMessages::CsvOnRaceFile);
+        screens_.prompter.message(Messages::BacktestCsvOnRaceFile);
         return false;
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

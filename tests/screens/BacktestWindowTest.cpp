@@ -3,6 +3,7 @@
 #include "ScreenFixture.h"
 
 #include "app/BacktestTexts.h"
+#include "app/Messages.h"
 #include "calc/HorseCountSelection.h"
 #include "racefile/RaceFileReader.h"
 #include "screens/FolderList.h"
@@ -48,16 +49,7 @@ struct DemoCopy {
 
 class BacktestWindows : public ScreenTest {
   protected:
-    // Opened as a user opens it: "Utiliser le fichier..." and the file dialog.
-    void OpenDemo() {
-        screens.options().cmdOuvrir->click();
-        frmOuvrir* dialog = screens.pendingFileDialog();
-        ASSERT_NE(dialog, nullptr);
-        dialog->dirDirectory->setPath(QString::fromStdString(demo.folder.string()));
-        dialog->txtFileName->setText("demo.tur");
-        dialog->cmdOK->click();
-        ASSERT_EQ(state.race.RaceFilePath(), demo.path.string());
-    }
+    void OpenDemo() { OpenThroughTheDialog(demo.folder.string(), "demo.tur"); }
 
     // The strategy chosen in the windows, the target profit through its scroll bar.
     void Choose(const BacktestStrategy& s) {
@@ -141,7 +133,7 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
     lines.clear();
     window.cmdCalculer->click();
     EXPECT_EQ(lines,
-              std::vector<std::string>{std::string("message: ") + BacktestMessages::BadProfit});
+              std::vector<std::string>{std::string("message: ") + Messages::BacktestBadProfit});
     window.txtBenefice->setText("12,0");
     QEventLoop loop;
     QObject::connect(&window, &frmBilan::finished, &loop, &QEventLoop::quit);
@@ -178,7 +170,7 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
     window.cmdAnnuler->click();
     loop.exec();
     EXPECT_FALSE(window.IsRunning());
-    EXPECT_EQ(window.prgCalcul->format().toStdString(), BacktestMessages::Cancelled);
+    EXPECT_EQ(window.prgCalcul->format().toStdString(), Messages::BacktestCancelled);
     EXPECT_TRUE(window.cmdCalculer->isEnabled());
     EXPECT_TRUE(window.spnChevaux->isEnabled());
     EXPECT_EQ(window.RowsOf(OddsSet::PMH).size(), 40u); // the former results stay

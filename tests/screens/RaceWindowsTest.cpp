@@ -13,15 +13,8 @@ namespace sg {
 namespace {
 
 TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
-    // A race file opened through the options window and the file dialog, as a user does.
     WorkFolder folder;
-    screens.options().cmdOuvrir->click();
-    frmOuvrir* dialog = screens.pendingFileDialog();
-    ASSERT_NE(dialog, nullptr);
-    dialog->dirDirectory->setPath(QString::fromStdString(folder.path.string()));
-    dialog->txtFileName->setText("courses.tur");
-    dialog->cmdOK->click();
-    ASSERT_EQ(state.race.RaceFilePath(), folder.File("courses.tur"));
+    OpenThroughTheDialog(folder.path.string(), "courses.tur");
 
     // A second request while the dialog is pending brings it forward instead of a new one.
     screens.options().cmdOuvrir->click();

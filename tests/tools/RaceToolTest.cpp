@@ -90,47 +90,39 @@ TEST(DemoRaceFile, RacesLookReal) {
     int fractions = 0, unrun = 0, favouriteWins = 0, outsiderWins = 0;
     for (int race = 1; race <= 300; ++race) {
         SCOPED_TRACE("race " + std::to_string(race));
-        auto read = file.Read(race);
-        ASSERT_TRUE(read.Ok());
-        const RaceRecord& record = read.Value();
+        const RaceRecord record = file.Read(race).Value();
         auto number = [&record](RaceSlot slot) { return record.SlotNumber(slot).value_or(-1); };
         int runners = static_cast<int>(number(RunnerCountSlot()));
         ASSERT_TRUE(runners >= 6 && runners <= 20) << runners;
-
         float shortest = 1000, longest = 0;
         for (int horse = 1; horse <= OddsHorseCount; ++horse) {
             float pmu = record.OddsValue(RaceField::OddsPMU, horse).value_or(-1);
             float pmh = record.OddsValue(RaceField::OddsPMH, horse).value_or(-1);
             std::string pmhText = record.SlotText(*OddsSlot(RaceField::OddsPMH, horse));
-            if (horse > runners) {
-                EXPECT_EQ(pmhText + record.SlotText(*OddsSlot(RaceField::OddsPMU, horse)),
-                          std::string(10, ' '));
-                continue;
-            }
-            EXPECT_TRUE(pmu > 0 && pmh > 0.7 * pmu && pmh < 1.3 * pmu) << pmu << " " << pmh;
+            // Odds for the runners alone, the final close to the intermediate.
+            EXPECT_EQ(horse > runners, pmu == 0 && pmh == 0) << horse;
+            if (horse > runners) continue;
+            EXPECT_TRUE(pmh > 0.7 * pmu && pmh < 1.3 * pmu) << pmu << " " << pmh;
             shortest = std::min(shortest, pmh);
             longest = std::max(longest, pmh);
             fractions += pmhText.find('/') != std::string::npos;
         }
-
         std::set<int> arrived;
         for (int place = 1; place <= ArrivalSlotCount; ++place)
             arrived.insert(static_cast<int>(number(*ArrivalSlot(place))));
         double payout = number(*PayoutSlot(0));
-        if (payout == 0) {
+        if (payout == 0 && arrived == std::set<int>{0}) {
             ++unrun;
-            EXPECT_EQ(arrived, std::set<int>{0});
             continue;
         }
-        EXPECT_EQ(arrived.size(), 5u);
-        EXPECT_TRUE(*arrived.begin() >= 1 && *arrived.rbegin() <= runners);
+        // Five horses of the race arrived; the winner paid about its odds, the placed above 1.
+        EXPECT_TRUE(arrived.size() == 5 && *arrived.begin() >= 1 && *arrived.rbegin() <= runners);
         int winner = static_cast<int>(number(*ArrivalSlot(1)));
-        float winnerOdds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
-        EXPECT_TRUE(payout > std::max(1.0, 0.85 * (winnerOdds + 1)) && payout <= winnerOdds + 1)
-            << payout << " for odds of " << winnerOdds;
+        float odds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
+        EXPECT_TRUE(payout > std::max(1.0, 0.85 * (odds + 1)) && payout <= odds + 1) << payout;
         for (int place = 1; place <= 3; ++place) EXPECT_GT(number(*PayoutSlot(place)), 1) << place;
-        favouriteWins += winnerOdds == shortest;
-        outsiderWins += winnerOdds == longest;
+        favouriteWins += odds == shortest;
+        outsiderWins += odds == longest;
     }
     EXPECT_GT(fractions, 50);
     EXPECT_TRUE(unrun >= 30 && unrun <= 40) << unrun;

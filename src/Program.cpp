@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTimer>
 #include <QTranslator>
 
@@ -23,6 +25,13 @@ char UserDecimalSeparator() {
 QString InstanceKey() {
     QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
     return "SimpleGagnant-" + user;
+}
+
+// Read as PNG without guessing: a guess would load every image plugin to ask it.
+QIcon ProgramIcon() {
+    QImageReader reader(":/simple-gagnant-48.png", "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 } // namespace
@@ -40,7 +49,7 @@ int RunProgram(int argc, char* argv[], Startup startup) {
     QApplication::setApplicationName(sg::Messages::ApplicationTitle);
     QApplication::setApplicationDisplayName(sg::Messages::ApplicationTitle);
     QApplication::setDesktopFileName("simple-gagnant");
-    QApplication::setWindowIcon(QIcon(":/simple-gagnant-48.png"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     sg::QtPrompter qtPrompter;
     sg::Prompter& prompter = qtPrompter;

@@ -1,20 +1,18 @@
-// One running program per user: a later start asks the first one to come forward.
+// One running program per user: a later start asks the first one to come forward. A local
+// socket in the temporary folder, readable by its user alone, carries the request.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
-class QLocalServer;
-class QLocalSocket;
+#include <string>
 
 namespace sg {
 
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
-    explicit SingleInstance(QString key);
+    explicit SingleInstance(const QString& key);
     ~SingleInstance() override;
 
     // True when another instance answers; it is then asked to come forward by activateOther().
@@ -27,9 +25,11 @@ class SingleInstance : public QObject {
     void activationRequested();
 
   private:
-    QString key_;
-    std::unique_ptr<QLocalSocket> other_;
-    QLocalServer* server_ = nullptr;
+    void acceptRequest();
+
+    std::string path_;
+    int other_ = -1;  // connected to the instance found
+    int server_ = -1; // listening, once this one is the instance
 };
 
 } // namespace sg

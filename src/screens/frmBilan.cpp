@@ -6,12 +6,11 @@
 #include "racefile/RaceFile.h"
 #include "racefile/RaceFileReader.h"
 #include "racefile/RaceSession.h"
+#include "screens/BalanceChart.h"
 #include "screens/Controls.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -21,7 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -29,7 +27,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <filesystem>
 #include <fstream>
@@ -59,16 +56,14 @@ namespace {
 
 constexpr const char* SetCaptions[2] = {"Cotes PMH (finales)", "Cotes PMU (intermédiaires)"};
 
-QLineSeries* BalanceSeries(const std::vector<BacktestRow>& rows, const char* name) {
-    auto* series = new QLineSeries;
-    series->setName(QString::fromUtf8(name));
+BalanceChart::Curve BalanceCurve(const std::vector<BacktestRow>& rows, const char* name,
+                                 QColor colour) {
+    BalanceChart::Curve curve{QString::fromUtf8(name), colour, {}};
     std::vector<std::int64_t> balances = RunningBalance(rows);
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(rows.size()));
+    curve.points.reserve(static_cast<qsizetype>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i)
-        points.append(QPointF(rows[i].race, static_cast<double>(balances[i])));
-    series->replace(points);
-    return series;
+        curve.points.append(QPointF(rows[i].race, static_cast<double>(balances[i])));
+    return curve;
 }
 
 } // namespace
@@ -141,12 +136,9 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     tblResume->setWordWrap(false);
     tblResume->setMinimumWidth(480);
 
-    auto* chart = new QChart;
-    chart->setTitle("Bilan cumulé course après course (euros)");
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chtBilan = new QChartView(chart, this);
+    chtBilan = new BalanceChart("Bilan cumulé course après course (euros)", "Course",
+                                "Bilan (euros)", this);
     chtBilan->setObjectName("chtBilan");
-    chtBilan->setRenderHint(QPainter::Antialiasing);
     chtBilan->setMinimumHeight(300);
 
     auto* summary = new QVBoxLayout;
@@ -306,37 +298,8 @@ void frmBilan::ShowResults() {
     for (int row = 0; row < tblResume->rowCount(); ++row) height += tblResume->rowHeight(row);
     tblResume->setFixedHeight(height);
 
-    QChart* chart = chtBilan->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    auto* races = new QValueAxis;
-    races->setTitleText("Course");
-    races->setLabelFormat("%d");
-    auto* euros = new QValueAxis;
-    euros->setTitleText("Bilan (euros)");
-    euros->setLabelFormat("%.0f");
-    chart->addAxis(races, Qt::AlignBottom);
-    chart->addAxis(euros, Qt::AlignLeft);
-    double low = 0, high = 0;
-    for (auto* series :
-         {BalanceSeries(pmh_, SetCaptions[0]), BalanceSeries(pmu_, SetCaptions[1])}) {
-        chart->addSeries(series);
-        series->attachAxis(races);
-        series->attachAxis(euros);
-        for (const QPointF& point : series->points()) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
-        }
-    }
-    if (!pmh_.empty()) {
-        races->setRange(pmh_.front().race, std::max(pmh_.back().race, pmh_.front().race + 1));
-        races->applyNiceNumbers(); // round race numbers under the ticks
-    }
-    euros->setRange(low, std::max(high, low + 1));
-    euros->applyNiceNumbers();
+    chtBilan->setCurves({BalanceCurve(pmh_, SetCaptions[0], QColor(32, 96, 192)),
+                         BalanceCurve(pmu_, SetCaptions[1], QColor(216, 112, 0))});
     cmdExporter->setEnabled(!pmh_.empty());
 }
 

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +24,7 @@ class QTimer;
 
 namespace sg {
 
+class BalanceChart;
 class Screens;
 struct BacktestJob;
 
@@ -59,7 +59,7 @@ class frmBilan : public QWidget {
     QPushButton* cmdAnnuler = nullptr;
     QProgressBar* prgCalcul = nullptr;
     QTableWidget* tblResume = nullptr;
-    QChartView* chtBilan = nullptr;
+    BalanceChart* chtBilan = nullptr;
     QComboBox* cboExport = nullptr;
     QPushButton* cmdExporter = nullptr;
 

@@ -7,13 +7,13 @@
 #include "numbers/OddsText.h"
 #include "racefile/RunnerRows.h"
 #include "screens/Controls.h"
+#include "screens/DropDownBox.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
 #include "screens/frmCote.h"
 #include "screens/frmOptions.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>

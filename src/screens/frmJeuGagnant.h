@@ -11,7 +11,6 @@
 #include <array>
 #include <string>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +21,7 @@ class QStringListModel;
 
 namespace sg {
 
+class DropDownBox;
 class Screens;
 class NotifyingLabel;
 class PictureBox;
@@ -97,7 +97,7 @@ class frmJeuGagnant : public QWidget {
     // Control arrays, indexed as the program's documents index them (0 is a hidden template).
     // Entries 0 and 10..22 are null until EnsureHiddenRows().
     std::array<QLineEdit*, 23> txtCote{};
-    std::array<QComboBox*, 23> Combo1{};
+    std::array<DropDownBox*, 23> Combo1{};
     std::array<QScrollBar*, 10> HScroll2{};
     std::array<ShapeBox*, 23> Shape1{};
     std::array<QPushButton*, 10> cmdSupprimer{};

@@ -4,10 +4,10 @@
 #include "calc/HorseCountSelection.h"
 #include "ledger/PlaceColours.h"
 #include "screens/Controls.h"
+#include "screens/DropDownBox.h"
 #include "screens/Pictures.h"
 #include "screens/frmJeuGagnant.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -225,7 +225,7 @@ void frmJeuGagnant::BuildColumn(int i) {
         Label1[i]->setAlignment(Qt::AlignCenter);
         Label1[i]->setFont(small);
     }
-    Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
+    Combo1[i] = Make<DropDownBox>(this, Indexed("Combo1", i), {x, 46, ColumnWidth, 22});
     txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
     txtCote[i]->setFont(oddsFont);
     txtCote[i]->setAlignment(Qt::AlignCenter);
@@ -261,16 +261,13 @@ void frmJeuGagnant::BuildRunnerRow(int i) {
     int x = Pixels(9600) + 3, y = 28 + (i - 10) * 26;
     txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, y, 32, 21});
     txtCote[i]->setAlignment(Qt::AlignCenter);
-    Combo1[i] = Make<QComboBox>(this, Indexed("Combo1", i), {x + 34, y, 44, 22});
+    Combo1[i] = Make<DropDownBox>(this, Indexed("Combo1", i), {x + 34, y, 44, 22});
     Shape1[i] = Make<ShapeBox>(this, Indexed("Shape1", i), {x, y + 22, 32, 3});
     SetUpRow(i);
 }
 
 void frmJeuGagnant::SetUpRow(int i) {
-    // The model first: the completer an editable list makes then starts on it.
     Combo1[i]->setModel(pmuNumbers_);
-    Combo1[i]->setEditable(true);
-    Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
     Combo1[i]->setEditText("1"); // as the window's load leaves every list
     txtCote[i]->setMouseTracking(true);
 }

@@ -1,5 +1,6 @@
 #include "ScreenFixture.h"
 
+#include "screens/DropDownBox.h"
 #include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
 #include "screens/SingleInstance.h"
@@ -7,8 +8,10 @@
 #include "screens/frmOptions.h"
 #include "screens/rappJS.h"
 
-#include <QComboBox>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,15 +100,28 @@ TEST(Help, TheDocumentTravelsInsideTheProgram) {
 
 TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    SingleInstance first(key);
-    EXPECT_FALSE(first.otherIsRunning());
-    first.listen();
-    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    QString path = QDir::tempPath() + "/" + key;
+    // What a program that ended badly leaves behind does not count as a running one.
+    QFile leftover(path);
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+    {
+        SingleInstance first(key);
+        EXPECT_FALSE(first.otherIsRunning());
+        first.listen();
+        EXPECT_EQ(QFileInfo(path).permissions() &
+                      (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
+                  0);
+        QSignalSpy activations(&first, &SingleInstance::activationRequested);
 
-    SingleInstance second(key);
-    ASSERT_TRUE(second.otherIsRunning());
-    second.activateOther();
-    EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+        SingleInstance second(key);
+        ASSERT_TRUE(second.otherIsRunning());
+        second.activateOther();
+        EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path)) << "the name is given back at the end";
+    SingleInstance later(key);
+    EXPECT_FALSE(later.otherIsRunning());
 }
 
 // The widget that has the focus after pressing `key` in the focused one.

@@ -2,6 +2,7 @@
 
 #include "numbers/Numbers.h"
 #include "screens/Controls.h"
+#include "screens/DropDownBox.h"
 #include "screens/FolderList.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,22 @@ class LineEditKind : public KindOfType<QLineEdit> {
         return true;
     }
     std::string Text(QWidget* w) const override { return S(As(w)->text()); }
+};
+
+// The number lists: a text typed, or one of their items.
+class DropDownBoxKind : public KindOfType<DropDownBox> {
+  public:
+    bool CanSet() const override { return true; }
+    bool Set(QWidget* w, const std::string& text, std::string&) const override {
+        if (As(w)->currentText() != Q(text)) As(w)->setEditText(Q(text));
+        return true;
+    }
+    std::string Text(QWidget* w) const override { return S(As(w)->currentText()); }
+    std::optional<std::string> Items(QWidget* w) const override {
+        QStringList items;
+        for (int i = 0; i < As(w)->count(); ++i) items << As(w)->itemText(i);
+        return ItemList(items);
+    }
 };
 
 // An editable list takes a typed text; a fixed one (the drive list) an item it holds.
@@ -272,6 +289,7 @@ const ControlKind& KindOf(QWidget* widget) {
     // The most particular kinds first: a folder list is a list, a check box a button.
     static const std::vector<std::unique_ptr<ControlKind>> kinds = [] {
         std::vector<std::unique_ptr<ControlKind>> all;
+        all.push_back(std::make_unique<DropDownBoxKind>()); // before the text boxes it is one of
         all.push_back(std::make_unique<LineEditKind>());
         all.push_back(std::make_unique<ComboBoxKind>());
         all.push_back(std::make_unique<ScrollBarKind>());

@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>

@@ -1,0 +1,165 @@
+#include "screens/BalanceChart.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace sg {
+
+AxisScale NiceScale(double low, double high, int maxTicks) {
+    if (!std::isfinite(low) || !std::isfinite(high)) return {};
+    if (high < low) std::swap(low, high);
+    if (high - low < 1e-9) high = low + 1;
+    int intervals = std::max(1, maxTicks - 1);
+    double rough = (high - low) / intervals;
+    double power = std::max(1.0, std::pow(10.0, std::floor(std::log10(rough))));
+    AxisScale scale;
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        scale.step = factor * power;
+        scale.first = std::floor(low / scale.step) * scale.step;
+        scale.last = std::ceil(high / scale.step) * scale.step;
+        // Widening to whole steps can add an interval: take the next step then.
+        if ((scale.last - scale.first) / scale.step <= intervals + 1e-9) break;
+    }
+    return scale;
+}
+
+BalanceChart::BalanceChart(QString title, QString acrossTitle, QString upTitle, QWidget* parent)
+    : QWidget(parent), title_(std::move(title)), acrossTitle_(std::move(acrossTitle)),
+      upTitle_(std::move(upTitle)) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+}
+
+void BalanceChart::setCurves(QList<Curve> curves) {
+    curves_ = std::move(curves);
+    update();
+}
+
+namespace {
+
+QString TickText(double value) {
+    return QString::number(std::abs(value) < 1e-9 ? 0.0 : value, 'f', 0);
+}
+
+// The points of a curve as the pixels show them: where several races share a column of
+// pixels, only the lowest and highest balance there are drawn.
+template <typename Place> QPolygonF OnScreen(const QList<QPointF>& points, Place place) {
+    QPolygonF line;
+    int column = INT_MIN;
+    double low = 0, high = 0;
+    auto flush = [&] {
+        if (column == INT_MIN) return;
+        line << QPointF(column, low);
+        if (high != low) line << QPointF(column, high);
+    };
+    for (const QPointF& point : points) {
+        QPointF at = place(point);
+        int x = static_cast<int>(std::lround(at.x()));
+        if (x != column) {
+            flush();
+            column = x;
+            low = high = at.y();
+        } else {
+            low = std::min(low, at.y());
+            high = std::max(high, at.y());
+        }
+    }
+    flush();
+    return line;
+}
+
+} // namespace
+
+void BalanceChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height(), gap = line / 2;
+
+    double acrossLow = 0, acrossHigh = 1, upLow = 0, upHigh = 0;
+    bool any = false;
+    for (const Curve& curve : curves_) {
+        for (const QPointF& point : curve.points) {
+            if (!any) acrossLow = acrossHigh = point.x();
+            any = true;
+            acrossLow = std::min(acrossLow, point.x());
+            acrossHigh = std::max(acrossHigh, point.x());
+            upLow = std::min(upLow, point.y());
+            upHigh = std::max(upHigh, point.y());
+        }
+    }
+    AxisScale across = NiceScale(acrossLow, std::max(acrossHigh, acrossLow + 1), 8);
+    AxisScale up = NiceScale(upLow, std::max(upHigh, upLow + 1), 7);
+
+    int labelWidth = 0;
+    for (double value = up.first; value <= up.last + up.step / 2; value += up.step)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(TickText(value)));
+    QRect plot = rect().adjusted(gap + line + gap + labelWidth + gap, gap + line + gap, -2 * gap,
+                                 -(gap + line + line + gap + line + gap));
+    if (plot.width() < 10 || plot.height() < 10) return;
+
+    auto place = [&](QPointF point) {
+        double x = (point.x() - across.first) / (across.last - across.first);
+        double y = (point.y() - up.first) / (up.last - up.first);
+        return QPointF(plot.left() + x * plot.width(), plot.bottom() - y * plot.height());
+    };
+
+    painter.setPen(palette().color(QPalette::Text));
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(QRect(0, gap, width(), line), Qt::AlignHCenter, title_);
+    painter.setFont(font());
+
+    // The grid and the tick values.
+    QColor grid = palette().color(QPalette::Mid);
+    grid.setAlpha(90);
+    for (double value = up.first; value <= up.last + up.step / 2; value += up.step) {
+        int y = static_cast<int>(std::lround(place({across.first, value}).y()));
+        painter.setPen(grid);
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(plot.left() - gap - labelWidth, y - line / 2, labelWidth, line),
+                         Qt::AlignRight | Qt::AlignVCenter, TickText(value));
+    }
+    for (double value = across.first; value <= across.last + across.step / 2;
+         value += across.step) {
+        int x = static_cast<int>(std::lround(place({value, up.first}).x()));
+        painter.setPen(grid);
+        painter.drawLine(x, plot.top(), x, plot.bottom());
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(x - 50, plot.bottom() + gap / 2, 100, line), Qt::AlignHCenter,
+                         TickText(value));
+    }
+    painter.drawRect(plot);
+    painter.drawText(QRect(plot.left(), plot.bottom() + gap / 2 + line, plot.width(), line),
+                     Qt::AlignHCenter, acrossTitle_);
+    painter.save();
+    painter.translate(gap, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRect(-plot.height() / 2, 0, plot.height(), line), Qt::AlignHCenter, upTitle_);
+    painter.restore();
+
+    // The curves, then the legend under them.
+    painter.save();
+    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    for (const Curve& curve : curves_) {
+        painter.setPen(QPen(curve.colour, 2));
+        painter.drawPolyline(OnScreen(curve.points, place));
+    }
+    painter.restore();
+    int x = plot.left(), y = height() - gap - line;
+    for (const Curve& curve : curves_) {
+        painter.fillRect(QRect(x, y + line / 2 - 2, line, 4), curve.colour);
+        x += line + gap / 2;
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(x, y, metrics.horizontalAdvance(curve.name) + 1, line),
+                         Qt::AlignVCenter, curve.name);
+        x += metrics.horizontalAdvance(curve.name) + 2 * line;
+    }
+}
+
+} // namespace sg

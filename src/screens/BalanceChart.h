@@ -1,0 +1,44 @@
+// The running balance of a back-test drawn race by race: one curve per odds set, with the
+// races across, the euros up, round values at the ticks and the legend under the curves.
+// Drawn with the painter alone, so the program carries no charting library.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+namespace sg {
+
+// Round values for an axis of whole numbers (races, euros) from `low` to `high`: a step of 1,
+// 2 or 5 times a power of ten, at least 1, giving at most `maxTicks` ticks where the range
+// allows, and the range widened to whole steps.
+struct AxisScale {
+    double first = 0, last = 1, step = 1;
+};
+AxisScale NiceScale(double low, double high, int maxTicks);
+
+class BalanceChart : public QWidget {
+    Q_OBJECT
+  public:
+    struct Curve {
+        QString name;
+        QColor colour;
+        QList<QPointF> points; // (race, balance), races increasing
+    };
+
+    BalanceChart(QString title, QString acrossTitle, QString upTitle, QWidget* parent = nullptr);
+
+    void setCurves(QList<Curve> curves);
+    const QList<Curve>& curves() const { return curves_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString title_, acrossTitle_, upTitle_;
+    QList<Curve> curves_;
+};
+
+} // namespace sg

@@ -59,7 +59,7 @@ bench: deps
 # The program's start-up and memory beside an empty Qt Widgets window (offscreen, 20 runs).
 startup: deps
 	cmake --preset bench
-	cmake --build build-bench --target sg-startup-probe empty-qt-window
+	cmake --build build-bench --target sg-startup-probe empty-qt-window compare-startup
 	sh bench/startup/measure.sh build-bench
 
 format:

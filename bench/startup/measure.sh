@@ -1,27 +1,22 @@
 #!/bin/sh
-# Start-up to the first shown main window and resident memory of the program, beside an empty
-# Qt Widgets window, run alternately in one run: mean wall time and mean peak resident memory.
+# Start-up to the first shown (and painted) main window and peak resident memory of the
+# program, beside an empty Qt Widgets window, run alternately in one run: medians of RUNS.
+# On an X server (a private Xvfb when none is given and xvfb-run is there), as a desktop
+# starts it, then on the offscreen platform, which draws into memory.
 # Usage: bench/startup/measure.sh BUILD_FOLDER [RUNS]
 set -eu
 build=$1
-runs=${2:-20}
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+runs=${2:-40}
 export USER=startup-measure # a single-instance key of its own
-results=$(mktemp)
-trap 'rm -f "$results"' EXIT
-i=0
-while [ "$i" -lt "$runs" ]; do
-    for program in empty-qt-window sg-startup-probe; do
-        /usr/bin/time -f "$program %e %M" "$build/$program" 2>>"$results" >/dev/null
-    done
-    i=$((i + 1))
-done
-awk '
-    { time[$1] += $2; memory[$1] += $3; n[$1]++ }
-    END {
-        e = "empty-qt-window"; p = "sg-startup-probe"
-        printf "empty Qt window : %.1f ms, %.1f MB\n", 1000 * time[e] / n[e], memory[e] / n[e] / 1024
-        printf "Simple Gagnant  : %.1f ms, %.1f MB\n", 1000 * time[p] / n[p], memory[p] / n[p] / 1024
-        printf "ratio           : %.2f times the time, %.2f times the memory\n",
-               time[p] / time[e], memory[p] / memory[e]
-    }' "$results"
+compare() {
+    "$build/compare-startup" "$runs" "$build/empty-qt-window" "$build/sg-startup-probe"
+}
+if [ -n "${DISPLAY:-}" ]; then
+    echo "X server $DISPLAY (xcb), the platform of a desktop:"
+    QT_QPA_PLATFORM=xcb compare
+elif command -v xvfb-run >/dev/null; then
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs" --xcb-only
+fi
+[ "${3:-}" = --xcb-only ] && exit 0
+echo "offscreen (drawn into memory):"
+QT_QPA_PLATFORM=offscreen compare

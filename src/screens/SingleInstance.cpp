@@ -33,10 +33,16 @@ void Close(int& fd) {
     fd = -1;
 }
 
+// The user's own run-time folder where the session has one.
+std::string SocketFolder() {
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return (runtime.isEmpty() ? QDir::tempPath() : runtime).toStdString();
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& key)
-    : path_(QDir::tempPath().toStdString() + "/" + key.toStdString()) {}
+    : path_(SocketFolder() + "/" + key.toStdString()) {}
 
 SingleInstance::~SingleInstance() {
     Close(other_);
@@ -51,7 +57,13 @@ bool SingleInstance::otherIsRunning() {
     if (!AddressOf(path_, address)) return false;
     other_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (other_ < 0) return false;
-    if (::connect(other_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return true;
+    // Only a program of the same user counts: a socket another user put under the name
+    // would otherwise keep this one from starting.
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::connect(other_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockopt(other_, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid())
+        return true;
     Close(other_);
     return false;
 }

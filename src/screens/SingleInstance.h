@@ -1,5 +1,6 @@
 // One running program per user: a later start asks the first one to come forward. A local
-// socket in the temporary folder, readable by its user alone, carries the request.
+// socket in the user's run-time folder (or the temporary folder), open to its user alone,
+// carries the request.
 #pragma once
 
 #include <QObject>

@@ -100,7 +100,8 @@ TEST(Help, TheDocumentTravelsInsideTheProgram) {
 
 TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QString path = QDir::tempPath() + "/" + key;
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString path = (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/" + key;
     // What a program that ended badly leaves behind does not count as a running one.
     QFile leftover(path);
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));

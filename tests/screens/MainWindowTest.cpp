@@ -21,6 +21,13 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace sg {
 namespace {
 
@@ -123,6 +130,42 @@ TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     EXPECT_FALSE(QFileInfo::exists(path)) << "the name is given back at the end";
     SingleInstance later(key);
     EXPECT_FALSE(later.otherIsRunning());
+}
+
+// Needs root to listen as another user; skipped otherwise.
+TEST(SingleInstance, AnotherUsersSocketUnderTheNameIsNoRunningProgram) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", ""); // the shared temporary folder, where others can write
+    std::string path = (QDir::tempPath() + "/" + key).toStdString();
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t other = ::fork();
+    if (other == 0) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        bool listening = ::setuid(65534) == 0 &&
+                         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                         ::listen(fd, 1) == 0;
+        (void)!::write(ready[1], listening ? "1" : "0", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char listening = '0';
+    (void)!::read(ready[0], &listening, 1);
+    SingleInstance mine(key);
+    bool found = mine.otherIsRunning();
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+    ::unlink(path.c_str());
+    ::close(ready[0]);
+    ::close(ready[1]);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    ASSERT_EQ(listening, '1');
+    EXPECT_FALSE(found);
 }
 
 // The widget that has the focus after pressing `key` in the focused one.

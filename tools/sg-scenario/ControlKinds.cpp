@@ -36,6 +36,13 @@ std::string ItemList(const QStringList& items) {
     return out + "]";
 }
 
+// The items of a list that counts them and gives each one's text.
+template <typename List> std::string ItemsOf(const List* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return ItemList(items);
+}
+
 void SendMouse(QWidget* w, QEvent::Type type, QPointF at) {
     QMouseEvent event(type, at, w->mapToGlobal(at), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
@@ -70,23 +77,15 @@ class DropDownBoxKind : public KindOfType<DropDownBox> {
         return true;
     }
     std::string Text(QWidget* w) const override { return S(As(w)->currentText()); }
-    std::optional<std::string> Items(QWidget* w) const override {
-        QStringList items;
-        for (int i = 0; i < As(w)->count(); ++i) items << As(w)->itemText(i);
-        return ItemList(items);
-    }
+    std::optional<std::string> Items(QWidget* w) const override { return ItemsOf(As(w)); }
 };
 
-// An editable list takes a typed text; a fixed one (the drive list) an item it holds.
+// A fixed list (the drive list, the back-test's choices) takes an item it holds.
 class ComboBoxKind : public KindOfType<QComboBox> {
   public:
     bool CanSet() const override { return true; }
     bool Set(QWidget* w, const std::string& text, std::string& why) const override {
         QComboBox* box = As(w);
-        if (box->isEditable()) {
-            if (box->currentText() != Q(text)) box->setEditText(Q(text));
-            return true;
-        }
         int index = box->findText(Q(text));
         if (index < 0) {
             why = "no item " + text;
@@ -96,11 +95,7 @@ class ComboBoxKind : public KindOfType<QComboBox> {
         return true;
     }
     std::string Text(QWidget* w) const override { return S(As(w)->currentText()); }
-    std::optional<std::string> Items(QWidget* w) const override {
-        QStringList items;
-        for (int i = 0; i < As(w)->count(); ++i) items << As(w)->itemText(i);
-        return ItemList(items);
-    }
+    std::optional<std::string> Items(QWidget* w) const override { return ItemsOf(As(w)); }
 };
 
 class ScrollBarKind : public KindOfType<QScrollBar> {

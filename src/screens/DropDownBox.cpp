@@ -109,7 +109,8 @@ void DropDownBox::showPopup() {
     int rows = std::min(count(), VisibleItems);
     QRect area(mapToGlobal(QPoint(0, height())),
                QSize(std::max(width(), 60), rows * rowHeight + 2 * popup_->frameWidth()));
-    if (QScreen* screen = this->screen(); screen && area.bottom() > screen->geometry().bottom())
+    if (QScreen* screen = this->screen();
+        screen && area.bottom() > screen->availableGeometry().bottom())
         area.moveBottom(mapToGlobal(QPoint(0, 0)).y()); // above the box where below won't fit
     popup_->setGeometry(area);
     int row = RowOfText();

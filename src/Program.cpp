@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "FirstPaint.h"
+
 #include "app/SharedState.h"
 #include "screens/QtPrompter.h"
 #include "screens/Screens.h"
@@ -12,8 +14,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
-#include <QTimer>
 #include <QTranslator>
+
+#include <optional>
 
 namespace {
 
@@ -74,10 +77,9 @@ int RunProgram(int argc, char* argv[], Startup startup) {
         main.raise();
         main.activateWindow();
     });
+    std::optional<QuitAfterFirstPaint> quitWhenShown;
+    if (startup == Startup::QuitWhenShown) quitWhenShown.emplace(&main);
     main.show();
-    // exit, not quit: quit would ask the main window to close, and its close box asks.
-    if (startup == Startup::QuitWhenShown)
-        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return app.exec();
 }
 

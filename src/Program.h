@@ -5,7 +5,7 @@ namespace sg {
 
 enum class Startup {
     Normal,
-    QuitWhenShown, // ends once the main window is shown: start-up measured alone
+    QuitWhenShown, // ends once the main window is shown and painted: start-up measured alone
 };
 
 int RunProgram(int argc, char* argv[], Startup startup);

@@ -40,6 +40,10 @@ QRect DropDownBox::ArrowArea() const {
     return QRect(width() - ArrowWidth - 2, 2, ArrowWidth, height() - 4);
 }
 
+bool DropDownBox::OnArrow(QPoint at) const {
+    return ArrowArea().adjusted(0, -2, 2, 2).contains(at);
+}
+
 void DropDownBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
@@ -54,8 +58,7 @@ void DropDownBox::paintEvent(QPaintEvent* event) {
 }
 
 void DropDownBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && isEnabled() &&
-        ArrowArea().adjusted(0, -2, 2, 2).contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && isEnabled() && OnArrow(event->position().toPoint())) {
         setFocus(Qt::MouseFocusReason);
         showPopup();
         return;
@@ -64,8 +67,7 @@ void DropDownBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void DropDownBox::mouseMoveEvent(QMouseEvent* event) {
-    bool onArrow = ArrowArea().adjusted(0, -2, 2, 2).contains(event->position().toPoint());
-    setCursor(onArrow ? Qt::ArrowCursor : Qt::IBeamCursor);
+    setCursor(OnArrow(event->position().toPoint()) ? Qt::ArrowCursor : Qt::IBeamCursor);
     QLineEdit::mouseMoveEvent(event);
 }
 
@@ -137,9 +139,23 @@ void DropDownBox::Pick(const QModelIndex& index) {
 }
 
 bool DropDownBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == popup_ && event->type() == QEvent::KeyPress) {
+    if (watched != popup_) return QLineEdit::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        // While the list is open every press comes to it: one outside closes it, and one on
+        // the arrow is not passed on, so that the arrow closes the list it opened.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!popup_->rect().contains(mouse->position().toPoint())) {
+            QPoint onBox = mapFromGlobal(mouse->globalPosition().toPoint());
+            popup_->setAttribute(Qt::WA_NoMouseReplay, OnArrow(onBox));
+            hidePopup();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F4) {
+        bool alt = key->modifiers() & Qt::AltModifier;
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_F4 ||
+            (alt && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down))) {
             hidePopup();
             return true;
         }
@@ -148,7 +164,7 @@ bool DropDownBox::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QLineEdit::eventFilter(watched, event);
+    return false;
 }
 
 } // namespace sg

@@ -1,7 +1,8 @@
 // An editable drop-down list made of a text box: the text is typed freely or picked in a
 // list that opens under the box from its arrow, with Alt+Down or F4; Up and Down step
-// through the items. The list itself is built the first time it opens, so the nine boxes of
-// the main window cost no more at start than nine text boxes.
+// through the items; a click outside the open list, Escape or Alt+Up closes it. The list is
+// built the first time it opens, so the nine boxes of the main window cost no more at start
+// than nine text boxes.
 #pragma once
 
 #include <QLineEdit>
@@ -39,6 +40,7 @@ class DropDownBox : public QLineEdit {
 
   private:
     QRect ArrowArea() const;
+    bool OnArrow(QPoint at) const;
     int RowOfText() const; // -1 when the text is no item
     void Pick(const QModelIndex& index);
 

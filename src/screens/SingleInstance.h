@@ -7,6 +7,9 @@
 #include <QString>
 
 #include <string>
+#include <sys/types.h>
+
+struct sockaddr_un;
 
 namespace sg {
 
@@ -27,8 +30,10 @@ class SingleInstance : public QObject {
 
   private:
     void acceptRequest();
+    bool Bind(const sockaddr_un& address);
 
     std::string path_;
+    ino_t inode_ = 0; // of its own socket, once listening
     int other_ = -1;  // connected to the instance found
     int server_ = -1; // listening, once this one is the instance
 };

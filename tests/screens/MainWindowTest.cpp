@@ -105,14 +105,29 @@ TEST(Help, TheDocumentTravelsInsideTheProgram) {
     help->close();
 }
 
+QString InstancePath(const QString& key) {
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/" + key;
+}
+
+// A socket bound under the name, listening with an empty queue or not at all.
+int SocketAt(const QString& path, bool listening) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.toUtf8().constData(), sizeof address.sun_path - 1);
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    if (listening) {
+        EXPECT_EQ(::listen(fd, 0), 0);
+    }
+    return fd;
+}
+
 TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QString path = (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/" + key;
+    QString path = InstancePath(key);
     // What a program that ended badly leaves behind does not count as a running one.
-    QFile leftover(path);
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.close();
+    ::close(SocketAt(path, false));
     {
         SingleInstance first(key);
         EXPECT_FALSE(first.otherIsRunning());
@@ -126,10 +141,31 @@ TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
         ASSERT_TRUE(second.otherIsRunning());
         second.activateOther();
         EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
+
+        // Started at the same moment, both found nobody: the later one leaves the name to
+        // the first, even when it ends.
+        {
+            SingleInstance twin(key);
+            twin.listen();
+        }
+        SingleInstance third(key);
+        EXPECT_TRUE(third.otherIsRunning());
     }
     EXPECT_FALSE(QFileInfo::exists(path)) << "the name is given back at the end";
     SingleInstance later(key);
     EXPECT_FALSE(later.otherIsRunning());
+}
+
+TEST(SingleInstance, AProgramThatStoppedAnsweringIsFoundWithoutWaitingForIt) {
+    QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    QString path = InstancePath(key);
+    int stuck = SocketAt(path, true); // never accepts: its queue fills
+    for (int i = 0; i < 64; ++i) {
+        SingleInstance caller(key);
+        ASSERT_TRUE(caller.otherIsRunning()) << i;
+    }
+    ::close(stuck);
+    ::unlink(path.toUtf8().constData());
 }
 
 // Needs root to listen as another user; skipped otherwise.

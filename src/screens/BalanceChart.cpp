@@ -9,21 +9,27 @@
 namespace sg {
 
 AxisScale NiceScale(double low, double high, int maxTicks) {
-    if (!std::isfinite(low) || !std::isfinite(high)) return {};
     if (high < low) std::swap(low, high);
-    if (high - low < 1e-9) high = low + 1;
-    int intervals = std::max(1, maxTicks - 1);
-    double rough = (high - low) / intervals;
-    double power = std::max(1.0, std::pow(10.0, std::floor(std::log10(rough))));
-    AxisScale scale;
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-        scale.step = factor * power;
-        scale.first = std::floor(low / scale.step) * scale.step;
-        scale.last = std::ceil(high / scale.step) * scale.step;
-        // Widening to whole steps can add an interval: take the next step then.
-        if ((scale.last - scale.first) / scale.step <= intervals + 1e-9) break;
+    // Far beyond any balance or race number (and for what is no number): the plain scale.
+    constexpr double Limit = 1e15;
+    if (!(low >= -Limit && high <= Limit)) return {};
+    if (high - low < 1) high = low + 1;
+    int intervals = std::max(2, maxTicks - 1);
+    double power = std::max(1.0, std::pow(10.0, std::floor(std::log10((high - low) / intervals))));
+    // Widening the range to whole steps can add an interval: the next step then. A step of
+    // ten times the range always fits, so the search ends within a few powers.
+    for (int tries = 0; tries < 40; ++tries, power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            double step = factor * power;
+            AxisScale scale{std::floor(low / step) * step, std::ceil(high / step) * step, step};
+            if ((scale.last - scale.first) / step <= intervals + 1e-9) return scale;
+        }
     }
-    return scale;
+    return {low, high, high - low};
+}
+
+int TickCount(const AxisScale& scale) {
+    return static_cast<int>(std::lround((scale.last - scale.first) / scale.step));
 }
 
 BalanceChart::BalanceChart(QString title, QString acrossTitle, QString upTitle, QWidget* parent)
@@ -95,8 +101,9 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     AxisScale up = NiceScale(upLow, std::max(upHigh, upLow + 1), 7);
 
     int labelWidth = 0;
-    for (double value = up.first; value <= up.last + up.step / 2; value += up.step)
-        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(TickText(value)));
+    for (int tick = 0; tick <= TickCount(up); ++tick)
+        labelWidth =
+            std::max(labelWidth, metrics.horizontalAdvance(TickText(up.first + tick * up.step)));
     QRect plot = rect().adjusted(gap + line + gap + labelWidth + gap, gap + line + gap, -2 * gap,
                                  -(gap + line + line + gap + line + gap));
     if (plot.width() < 10 || plot.height() < 10) return;
@@ -117,7 +124,8 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     // The grid and the tick values.
     QColor grid = palette().color(QPalette::Mid);
     grid.setAlpha(90);
-    for (double value = up.first; value <= up.last + up.step / 2; value += up.step) {
+    for (int tick = 0; tick <= TickCount(up); ++tick) {
+        double value = up.first + tick * up.step;
         int y = static_cast<int>(std::lround(place({across.first, value}).y()));
         painter.setPen(grid);
         painter.drawLine(plot.left(), y, plot.right(), y);
@@ -125,8 +133,8 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(plot.left() - gap - labelWidth, y - line / 2, labelWidth, line),
                          Qt::AlignRight | Qt::AlignVCenter, TickText(value));
     }
-    for (double value = across.first; value <= across.last + across.step / 2;
-         value += across.step) {
+    for (int tick = 0; tick <= TickCount(across); ++tick) {
+        double value = across.first + tick * across.step;
         int x = static_cast<int>(std::lround(place({value, up.first}).x()));
         painter.setPen(grid);
         painter.drawLine(x, plot.top(), x, plot.bottom());
@@ -148,7 +156,12 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
     for (const Curve& curve : curves_) {
         painter.setPen(QPen(curve.colour, 2));
-        painter.drawPolyline(OnScreen(curve.points, place));
+        painter.setBrush(curve.colour);
+        QPolygonF shape = OnScreen(curve.points, place);
+        if (shape.size() == 1)
+            painter.drawEllipse(shape.front(), 2.0, 2.0); // a single race: a dot, not nothing
+        else
+            painter.drawPolyline(shape);
     }
     painter.restore();
     int x = plot.left(), y = height() - gap - line;

@@ -12,12 +12,14 @@
 namespace sg {
 
 // Round values for an axis of whole numbers (races, euros) from `low` to `high`: a step of 1,
-// 2 or 5 times a power of ten, at least 1, giving at most `maxTicks` ticks where the range
-// allows, and the range widened to whole steps.
+// 2 or 5 times a power of ten, at least 1, giving at most `maxTicks` ticks (at least three),
+// and the range widened to whole steps.
 struct AxisScale {
     double first = 0, last = 1, step = 1;
 };
 AxisScale NiceScale(double low, double high, int maxTicks);
+// The intervals between `first` and `last`.
+int TickCount(const AxisScale& scale);
 
 class BalanceChart : public QWidget {
     Q_OBJECT

@@ -4,10 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QImage>
 #include <QStringListModel>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace sg {
 namespace {
@@ -64,10 +67,19 @@ TEST_F(Numbers, TheListOpensOnTheTextAndEnterPicksEscapeLeaves) {
     EXPECT_EQ(box.currentText(), "3");
 }
 
-TEST_F(Numbers, TheArrowOpensTheListAndAnEmptyListStaysShut) {
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 6, box.height() / 2));
+// Clicks go through the window, as the user's do, so that the open list receives them.
+TEST_F(Numbers, TheArrowOpensAndClosesTheListAndAClickElsewhereClosesIt) {
+    QPoint arrow(box.width() - 6, box.height() / 2), text(5, box.height() / 2);
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, arrow);
     EXPECT_TRUE(box.isPopupVisible());
-    box.hidePopup();
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, arrow);
+    EXPECT_FALSE(box.isPopupVisible()) << "the arrow closes the list it opened";
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, arrow);
+    ASSERT_TRUE(box.isPopupVisible());
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, text);
+    EXPECT_FALSE(box.isPopupVisible()) << "a click outside the list closes it";
+    EXPECT_EQ(box.currentText(), "");
+
     model.setStringList({});
     QTest::keyClick(&box, Qt::Key_F4);
     EXPECT_FALSE(box.isPopupVisible());
@@ -85,6 +97,10 @@ TEST(BalanceChartScale, RoundStepsThatCoverTheRange) {
         {0, 32767, 8, {0, 35000, 5000}},
         {5, 5, 7, {5, 6, 1}},       // a flat range is given a width
         {10, -10, 7, {-10, 10, 5}}, // the ends in any order
+        {-58, 1, 7, {-60, 20, 20}}, // widened to whole tens it would need 7 intervals
+        {5, 74.9, 8, {0, 80, 20}},
+        {0, std::nan(""), 7, {0, 1, 1}}, // what is no number or beyond reason: plain
+        {-1e300, 1e300, 7, {0, 1, 1}},
     };
     for (const Case& c : cases) {
         AxisScale s = NiceScale(c.low, c.high, c.ticks);
@@ -92,6 +108,20 @@ TEST(BalanceChartScale, RoundStepsThatCoverTheRange) {
         EXPECT_DOUBLE_EQ(s.last, c.expected.last) << c.low << " " << c.high;
         EXPECT_DOUBLE_EQ(s.step, c.expected.step) << c.low << " " << c.high;
     }
+}
+
+TEST(BalanceChartDrawing, ASingleRaceShowsAsADot) {
+    BalanceChart chart("", "", "");
+    chart.resize(300, 200);
+    chart.setCurves({{"", QColor(255, 0, 0), {QPointF(1, 5)}}});
+    QImage image = chart.grab().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height() * 3 / 4; ++y) // above the legend's swatch
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+        }
+    EXPECT_GT(red, 4);
 }
 
 } // namespace

@@ -5,14 +5,10 @@
 #include "app/BacktestTexts.h"
 #include "ledger/BacktestSummary.h"
 #include "numbers/Numbers.h"
-#include "racefile/RaceFileReader.h"
 #include "racefile/RaceRecord.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <tuple>
@@ -260,25 +256,6 @@ TEST(BacktestTexts, ReadsATargetProfitAsTypedAndTheRoundingModesByName) {
         EXPECT_EQ(BacktestProfitFrom(ShortestText(found)), found);
     EXPECT_EQ(RoundingModeNamed("dizaine"), RoundingMode::UpToTen);
     EXPECT_FALSE(RoundingModeNamed("Dizaine"));
-}
-
-TEST(RaceFileReader, ReadsTheRacesOfAFileAndAnEmptyFile) {
-    namespace fs = std::filesystem;
-    fs::path folder = fs::temp_directory_path() / ("sg-mapped-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    auto bytes = FileOf({Example(), Example("4")});
-    std::ofstream(folder / "c.tur", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-    std::ofstream(folder / "vide.tur", std::ios::binary).flush();
-
-    RaceFileReader file;
-    ASSERT_TRUE(file.Open((folder / "c.tur").string()));
-    auto rows = RunBacktest(file.Races(), Strategy(1, 4), {1, 2});
-    EXPECT_EQ((*rows)[0].won, 22); // 4 on the favourite, paying 5.5
-    EXPECT_EQ((*rows)[1].won, 0);
-    ASSERT_TRUE(file.Open((folder / "vide.tur").string()));
-    EXPECT_EQ(file.Races().RaceCount(), 0);
-    fs::remove_all(folder);
 }
 
 } // namespace

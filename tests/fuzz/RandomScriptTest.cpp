@@ -141,7 +141,7 @@ struct Control {
         if (auto* l = qobject_cast<QListWidget*>(w))
             for (int i = 0; i < l->count(); ++i) items.push_back(S(l->item(i)->text()));
         if (auto* b = qobject_cast<QComboBox*>(w)) {
-            fixed = !b->isEditable(); // takes only one of its items
+            fixed = true; // takes only one of its items
             for (int i = 0; i < b->count(); ++i) items.push_back(S(b->itemText(i)));
         }
     }

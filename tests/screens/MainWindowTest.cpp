@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,101 +104,76 @@ TEST(Help, TheDocumentTravelsInsideTheProgram) {
     help->close();
 }
 
-QString InstancePath(const QString& key) {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/" + key;
-}
-
-// A socket bound under the name, listening with an empty queue or not at all.
-int SocketAt(const QString& path, bool listening) {
+// A socket bound under the instance's name in the temporary folder, listening with an
+// empty queue or not at all.
+int SocketAt(const std::string& path, bool listening) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.toUtf8().constData(), sizeof address.sun_path - 1);
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
     int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    if (listening) {
-        EXPECT_EQ(::listen(fd, 0), 0);
-    }
-    return fd;
+    bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              (!listening || ::listen(fd, 0) == 0);
+    return ok ? fd : -1;
 }
 
-TEST(SingleInstance, ALaterStartFindsTheFirstAndAsksItToComeForward) {
+struct SingleInstanceTest : ::testing::Test {
+    QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QString path = InstancePath(key);
+    std::string path = (QDir::tempPath() + "/" + key).toStdString();
+    SingleInstanceTest() { qputenv("XDG_RUNTIME_DIR", ""); } // a folder others can write in
+    ~SingleInstanceTest() override {
+        ::unlink(path.c_str());
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+};
+
+TEST_F(SingleInstanceTest, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     // What a program that ended badly leaves behind does not count as a running one.
     ::close(SocketAt(path, false));
     {
         SingleInstance first(key);
         EXPECT_FALSE(first.otherIsRunning());
         first.listen();
-        EXPECT_EQ(QFileInfo(path).permissions() &
-                      (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
-                  0);
+        // Neither the group nor the others may read or write it.
+        EXPECT_EQ(QFileInfo(QString::fromStdString(path)).permissions().toInt() & 0x00FF, 0);
         QSignalSpy activations(&first, &SingleInstance::activationRequested);
-
         SingleInstance second(key);
         ASSERT_TRUE(second.otherIsRunning());
         second.activateOther();
         EXPECT_TRUE(activations.wait(2000) || activations.count() == 1);
-
         // Started at the same moment, both found nobody: the later one leaves the name to
         // the first, even when it ends.
-        {
-            SingleInstance twin(key);
-            twin.listen();
-        }
-        SingleInstance third(key);
-        EXPECT_TRUE(third.otherIsRunning());
+        SingleInstance(key).listen();
+        EXPECT_TRUE(SingleInstance(key).otherIsRunning());
     }
-    EXPECT_FALSE(QFileInfo::exists(path)) << "the name is given back at the end";
-    SingleInstance later(key);
-    EXPECT_FALSE(later.otherIsRunning());
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path))) << "the name is given back";
+    EXPECT_FALSE(SingleInstance(key).otherIsRunning());
 }
 
-TEST(SingleInstance, AProgramThatStoppedAnsweringIsFoundWithoutWaitingForIt) {
-    QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QString path = InstancePath(key);
-    int stuck = SocketAt(path, true); // never accepts: its queue fills
-    for (int i = 0; i < 64; ++i) {
-        SingleInstance caller(key);
-        ASSERT_TRUE(caller.otherIsRunning()) << i;
-    }
+TEST_F(SingleInstanceTest, AProgramThatStoppedAnsweringIsFoundWithoutWaitingForIt) {
+    int stuck = SocketAt(path, true); // never accepts: its queue fills, a connection would wait
+    for (int i = 0; i < 64; ++i) ASSERT_TRUE(SingleInstance(key).otherIsRunning()) << i;
     ::close(stuck);
-    ::unlink(path.toUtf8().constData());
 }
 
-// Needs root to listen as another user; skipped otherwise.
-TEST(SingleInstance, AnotherUsersSocketUnderTheNameIsNoRunningProgram) {
+TEST_F(SingleInstanceTest, AnotherUsersSocketUnderTheNameIsNoRunningProgram) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
-    QString key = "sg-test-" + QUuid::createUuid().toString(QUuid::Id128);
-    QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", ""); // the shared temporary folder, where others can write
-    std::string path = (QDir::tempPath() + "/" + key).toStdString();
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     pid_t other = ::fork();
     if (other == 0) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-        int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        bool listening = ::setuid(65534) == 0 &&
-                         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                         ::listen(fd, 1) == 0;
+        bool listening = ::setuid(65534) == 0 && SocketAt(path, true) >= 0;
         (void)!::write(ready[1], listening ? "1" : "0", 1);
         ::pause();
         ::_exit(0);
     }
     char listening = '0';
     (void)!::read(ready[0], &listening, 1);
-    SingleInstance mine(key);
-    bool found = mine.otherIsRunning();
+    bool found = SingleInstance(key).otherIsRunning();
     ::kill(other, SIGKILL);
     ::waitpid(other, nullptr, 0);
-    ::unlink(path.c_str());
     ::close(ready[0]);
     ::close(ready[1]);
-    qputenv("XDG_RUNTIME_DIR", runtime);
     ASSERT_EQ(listening, '1');
     EXPECT_FALSE(found);
 }

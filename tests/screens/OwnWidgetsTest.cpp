@@ -22,11 +22,8 @@ struct Numbers : ::testing::Test {
         box.setModel(&model);
         box.show();
     }
-    QAbstractItemView* Popup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->isVisible())
-                return view;
-        return nullptr;
+    static QAbstractItemView* Popup() {
+        return qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
     }
 };
 

@@ -24,9 +24,6 @@ class DropDownBox : public QLineEdit {
     int count() const;
     QString itemText(int row) const;
 
-    QString currentText() const { return text(); }
-    void setEditText(const QString& text) { setText(text); }
-
     void showPopup();
     void hidePopup();
     bool isPopupVisible() const;

@@ -132,7 +132,7 @@ void frmJeuGagnant::Form_Load() {
     move(0, 0);
     screens_.state.LoadStartValues();
     FillPmuLists(RunnerCountShown());
-    for (int i = 1; i <= 9; ++i) Combo1[i]->setEditText("1"); // the others start so when built
+    for (int i = 1; i <= 9; ++i) Combo1[i]->setText("1"); // the others start so when built
 }
 
 int frmJeuGagnant::RunnerCountShown() const {
@@ -142,15 +142,8 @@ int frmJeuGagnant::RunnerCountShown() const {
 void frmJeuGagnant::FillPmuLists(int count) {
     QStringList items;
     for (const std::string& item : PmuNumberItems(count)) items << Q(item);
-    // The lists share one model; their own texts must survive the new items.
-    std::array<QString, 23> texts;
-    for (int i = 0; i <= 22; ++i) {
-        if (Combo1[i]) texts[i] = Combo1[i]->currentText();
-    }
+    // The lists share one model; new items leave their texts as they are.
     pmuNumbers_->setStringList(items);
-    for (int i = 0; i <= 22; ++i) {
-        if (Combo1[i]) Combo1[i]->setEditText(texts[i]);
-    }
 }
 
 void frmJeuGagnant::Form_MouseMove() {
@@ -374,7 +367,7 @@ void frmJeuGagnant::Command2_Click() {
     const char* odds[] = {"14", "9/2", "15", "39"};
     const char* numbers[] = {"14", "8", "5", "13"};
     for (int i = 1; i <= 4; ++i) txtCote[i]->setText(odds[i - 1]);
-    for (int i = 1; i <= 4; ++i) Combo1[i]->setEditText(numbers[i - 1]);
+    for (int i = 1; i <= 4; ++i) Combo1[i]->setText(numbers[i - 1]);
     Command1_Click();
     calc.ExampleLoadingMarker.clear();
 }
@@ -410,12 +403,12 @@ void frmJeuGagnant::cmdSupprimer_Click(int index) {
     RowTexts odds, numbers;
     for (int i = 1; i <= 22; ++i) {
         odds[i] = S(txtCote[i]->text());
-        numbers[i] = S(Combo1[i]->currentText());
+        numbers[i] = S(Combo1[i]->text());
     }
     DeleteRunnerRow(odds, numbers, index, n);
     for (int i = 1; i <= 22; ++i) {
         txtCote[i]->setText(Q(odds[i]));
-        if (Combo1[i]->currentText() != Q(numbers[i])) Combo1[i]->setEditText(Q(numbers[i]));
+        Combo1[i]->setText(Q(numbers[i]));
     }
 }
 
@@ -471,7 +464,7 @@ void frmJeuGagnant::SetRowOdds(int row, const std::string& text) {
 
 void frmJeuGagnant::SetRowNumber(int row, const std::string& text) {
     if (row > 9) EnsureHiddenRows();
-    if (Combo1[row]->currentText() != Q(text)) Combo1[row]->setEditText(Q(text));
+    Combo1[row]->setText(Q(text));
 }
 
 RowTexts frmJeuGagnant::RowOdds() {
@@ -484,7 +477,7 @@ RowTexts frmJeuGagnant::RowOdds() {
 RowTexts frmJeuGagnant::RowNumbers() {
     EnsureHiddenRows();
     RowTexts texts;
-    for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(Combo1[row]->currentText());
+    for (int row = 1; row <= RunnerRows; ++row) texts[row] = S(Combo1[row]->text());
     return texts;
 }
 
@@ -532,7 +525,7 @@ std::array<std::string, 10> frmJeuGagnant::ColumnOdds() const {
 
 std::array<std::string, 10> frmJeuGagnant::ColumnNumbers() const {
     std::array<std::string, 10> texts;
-    for (int i = 1; i <= 9; ++i) texts[i] = S(Combo1[i]->currentText());
+    for (int i = 1; i <= 9; ++i) texts[i] = S(Combo1[i]->text());
     return texts;
 }
 

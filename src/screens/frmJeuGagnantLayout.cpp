@@ -268,7 +268,7 @@ void frmJeuGagnant::BuildRunnerRow(int i) {
 
 void frmJeuGagnant::SetUpRow(int i) {
     Combo1[i]->setModel(pmuNumbers_);
-    Combo1[i]->setEditText("1"); // as the window's load leaves every list
+    Combo1[i]->setText("1"); // as the window's load leaves every list
     txtCote[i]->setMouseTracking(true);
 }
 

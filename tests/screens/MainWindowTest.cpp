@@ -223,13 +223,13 @@ void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {
 
 TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsAndKeepsTheirTexts) {
     main.EnsureHiddenRows();
-    main.Combo1[3]->setEditText("7");
+    main.Combo1[3]->setText("7");
     LeaveRunnerCount(main, "32767");
     EXPECT_EQ(main.Combo1[22]->count(), 32767);
-    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+    EXPECT_EQ(main.Combo1[3]->text(), "7");
     LeaveRunnerCount(main, "40000"); // beyond the range: the lists stay empty
     EXPECT_EQ(main.Combo1[0]->count(), 0);
-    EXPECT_EQ(main.Combo1[3]->currentText(), "7");
+    EXPECT_EQ(main.Combo1[3]->text(), "7");
 }
 
 TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {

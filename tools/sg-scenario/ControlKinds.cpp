@@ -68,16 +68,15 @@ class LineEditKind : public KindOfType<QLineEdit> {
     std::string Text(QWidget* w) const override { return S(As(w)->text()); }
 };
 
-// The number lists: a text typed, or one of their items.
-class DropDownBoxKind : public KindOfType<DropDownBox> {
+// The number lists: text boxes that also hold items.
+class DropDownBoxKind : public LineEditKind {
   public:
-    bool CanSet() const override { return true; }
-    bool Set(QWidget* w, const std::string& text, std::string&) const override {
-        if (As(w)->currentText() != Q(text)) As(w)->setEditText(Q(text));
-        return true;
+    bool Matches(QWidget* widget) const override {
+        return qobject_cast<DropDownBox*>(widget) != nullptr;
     }
-    std::string Text(QWidget* w) const override { return S(As(w)->currentText()); }
-    std::optional<std::string> Items(QWidget* w) const override { return ItemsOf(As(w)); }
+    std::optional<std::string> Items(QWidget* w) const override {
+        return ItemsOf(qobject_cast<DropDownBox*>(w));
+    }
 };
 
 // A fixed list (the drive list, the back-test's choices) takes an item it holds.

@@ -41,8 +41,6 @@ TEST_F(Numbers, UpAndDownStepThroughTheItemsFromTheText) {
         QTest::keyClick(&box, c.key);
         EXPECT_EQ(box.text(), c.after) << c.text;
     }
-    EXPECT_EQ(box.count(), 3);
-    EXPECT_EQ(box.itemText(2), "3");
 }
 
 TEST_F(Numbers, TheListOpensOnTheTextAndEnterPicksEscapeLeaves) {

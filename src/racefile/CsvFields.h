@@ -1,0 +1,27 @@
+// The fields of the CSV files the program writes and reads back (the race index, exports, the
+// journal of bets): ";" between fields, quotes where a field needs them (RFC 4180), one record
+// a line, and nothing a spreadsheet would run as a formula.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sg {
+
+// A text as one field: control characters become spaces (so a record stays on one line), a
+// text that starts with "=", "+", "-" or "@" gets a leading apostrophe (no spreadsheet then
+// takes it for a formula), and the field is quoted, its quotes doubled, when it holds ";", a
+// quote or starts or ends with a space.
+std::string CsvField(std::string_view text);
+
+// The fields of one line as CsvField wrote them: quotes removed, doubled quotes undone, the
+// apostrophe put before a formula character taken off again. Empty when the line is damaged
+// (a quote left open, text after a closing quote).
+std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line);
+
+// One line of fields, each through CsvField, joined by ";" (no line end).
+std::string CsvLine(const std::vector<std::string>& fields);
+
+} // namespace sg

@@ -28,6 +28,7 @@
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -171,7 +172,8 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     auto* exportRow = new QHBoxLayout;
     exportRow->addWidget(new QLabel("Courses une à une, sur les", this));
     exportRow->addWidget(cboExport);
-    exportRow->addWidget(new QLabel(", décimales avec la", this));
+    exportRow->addSpacing(12);
+    exportRow->addWidget(new QLabel("Montants avec la", this));
     exportRow->addWidget(cboSeparateur);
     exportRow->addWidget(cmdExporter);
     exportRow->addStretch(1);
@@ -411,13 +413,17 @@ class FrenchFileTypes : public QAbstractFileIconProvider {
 
 } // namespace
 
+// Nothing to export, or figures that no longer answer the choices shown: said, and true.
+bool frmBilan::ExportRefused() {
+    if (!pmh_.empty() && !IsOutOfDate()) return false;
+    screens_.prompter.message(pmh_.empty() ? Messages::BacktestNothingToExport
+                                           : Messages::BacktestExportOutOfDate);
+    return true;
+}
+
 void frmBilan::cmdExporter_Click() {
     namespace fs = std::filesystem;
-    if (pmh_.empty() || IsOutOfDate()) {
-        screens_.prompter.message(pmh_.empty() ? Messages::BacktestNothingToExport
-                                               : Messages::BacktestExportOutOfDate);
-        return;
-    }
+    if (ExportRefused()) return;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
     fs::path folder = fs::path(resultPath_).parent_path();
     auto* dialog =
@@ -435,19 +441,22 @@ void frmBilan::cmdExporter_Click() {
     dialog->setLabelText(QFileDialog::FileType, "Type :");
     dialog->setLabelText(QFileDialog::Accept, "Enregistrer");
     dialog->setLabelText(QFileDialog::Reject, "Annuler");
-    // Wide enough for the names, sizes, types and dates without cutting their titles.
+    // Wide enough for the names, and the sizes, types and dates as wide as their titles.
     dialog->resize(820, 480);
+    if (auto* list = dialog->findChild<QTreeView*>()) {
+        QHeaderView* titles = list->header();
+        titles->setStretchLastSection(false);
+        titles->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < titles->count(); ++column)
+            titles->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     connect(dialog, &QFileDialog::fileSelected, this,
             [this](const QString& path) { ExportCsv(S(path)); });
     dialog->open();
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {
-    if (pmh_.empty() || IsOutOfDate()) {
-        screens_.prompter.message(pmh_.empty() ? Messages::BacktestNothingToExport
-                                               : Messages::BacktestExportOutOfDate);
-        return false;
-    }
+    if (ExportRefused()) return false;
     auto failure = CsvPathRefused(path, resultPath_);
     if (!failure)
         failure = ExportBacktestCsv(

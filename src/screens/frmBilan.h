@@ -92,6 +92,7 @@ class frmBilan : public QWidget {
     void ShowResults();
     void ClearResults();
     void ShowWhetherOutOfDate();
+    bool ExportRefused();
     void SetRunning(bool running);
 
     Screens& screens_;

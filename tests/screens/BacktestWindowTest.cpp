@@ -14,8 +14,11 @@
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
 
+#include <QAbstractFileIconProvider>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -276,6 +279,14 @@ TEST_F(HandMadeFiles, TheResultsShownAreAlwaysThoseOfTheFileAndTheChoicesShown) 
         EXPECT_TRUE(window.lblPerime->isHidden()) << c.what;
     }
     EXPECT_TRUE(window.ExportCsv(csv));
+    // The export's dialog names folders and files in French.
+    window.cmdExporter->click();
+    auto* dialog = window.findChild<QFileDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->iconProvider()->type(QFileInfo(QString::fromStdString(work.path))),
+              "Dossier");
+    EXPECT_EQ(dialog->iconProvider()->type(QFileInfo(QString::fromStdString(csv))), "Fichier CSV");
+    dialog->reject();
     lines.clear();
     EXPECT_FALSE(window.ExportCsv(work.File("douze.tur"))); // never over a race file
     EXPECT_EQ(lines, std::vector<std::string>{"message: " +

@@ -1,6 +1,7 @@
 #include "app/BacktestTexts.h"
 
 #include "numbers/Numbers.h"
+#include "racefile/CsvFields.h"
 
 #include <array>
 #include <charconv>
@@ -44,10 +45,12 @@ std::string RaceAndBalance(const std::optional<RaceBalance>& race, char separato
     return "n° " + std::to_string(race->race) + " (" + sign + Euros(race->balance, separator) + ")";
 }
 
+// "7 - 1 - 4", as arrivals are written: with blanks around the dashes no spreadsheet reads a
+// date (7-1-4 would become 7 January 2004).
 std::string HorsesText(const BacktestRow& row) {
     std::string text;
     for (int i = 0; i < row.horseCount && i < static_cast<int>(row.horses.size()); ++i) {
-        if (i > 0) text += '-';
+        if (i > 0) text += " - ";
         text += std::to_string(row.horses[static_cast<std::size_t>(i)]);
     }
     return text;
@@ -104,17 +107,20 @@ std::string StrategyText(const BacktestStrategy& strategy, char separator) {
            (strategy.oddsOffset == 0 ? "" : " lues comme rapports");
 }
 
-void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows, char separator) {
-    out << BacktestCsvHeader << '\n';
+std::string BacktestCsv(const std::vector<BacktestRow>& rows, char separator) {
+    std::string csv = std::string(BacktestCsvHeader) + '\n';
+    csv.reserve(csv.size() + rows.size() * 48);
     std::vector<std::int64_t> balances = RunningBalance(rows);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const BacktestRow& row = rows[i];
         bool played = row.skipped == SkipReason::None;
-        out << row.race << ';' << (played ? HorsesText(row) : "") << ';'
-            << Euros(played ? row.staked : 0, separator) << ';'
-            << Euros(played ? row.won : 0, separator) << ';' << Euros(balances[i], separator) << ';'
-            << SkipReasonText(row.skipped) << '\n';
+        // Amounts stay bare: a field through CsvField would turn "-35,00" into a text.
+        csv += std::to_string(row.race) + ';' + (played ? HorsesText(row) : "") + ';' +
+               Euros(played ? row.staked : 0, separator) + ';' +
+               Euros(played ? row.won : 0, separator) + ';' + Euros(balances[i], separator) + ';' +
+               CsvField(SkipReasonText(row.skipped)) + '\n';
     }
+    return csv;
 }
 
 std::optional<RoundingMode> RoundingModeNamed(std::string_view name) {

@@ -5,7 +5,6 @@
 #include "ledger/BacktestSummary.h"
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,11 +28,15 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char decim
 // The strategy in one line: "4 chevaux, bénéfice recherché 10, mises avec décimales, cotes PMH".
 std::string StrategyText(const BacktestStrategy& strategy, char decimalSeparator);
 
-// The CSV header, then one line per race of the rows.
+// The CSV header, then one line per race of the rows: the amounts as numbers with the decimal
+// separator given (a French spreadsheet reads "1234,00" as a number), the horses played as
+// "7 - 1 - 4", a text no spreadsheet takes for a date.
 inline constexpr const char* BacktestCsvHeader =
     "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif";
-void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows,
-                      char decimalSeparator);
+std::string BacktestCsv(const std::vector<BacktestRow>& rows, char decimalSeparator);
+// The separator of a CSV export unless the user chooses another: the comma of French
+// spreadsheets, whatever the desktop's own.
+inline constexpr char CsvDecimalSeparator = ',';
 
 // The rounding modes by their short names on a command line: "decimales", "entier", "dizaine";
 // and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".

@@ -1,5 +1,7 @@
 #include "app/Messages.h"
 
+#include "numbers/Numbers.h"
+
 namespace sg::Messages {
 
 std::string BadRaceFilePath(const std::string& path) {
@@ -21,6 +23,25 @@ std::string CannotRead(int race, std::string_view reason) {
 
 std::string CannotSave(int race, std::string_view reason) {
     return "La course " + std::to_string(race) + " n'a pas été enregistrée. " + std::string(reason);
+}
+
+namespace {
+
+// A path as the user gave it, its control characters visible so that the message stays one line.
+std::string Quoted(const std::string& path) {
+    return "« " + VisibleControls(path) + " »";
+}
+
+} // namespace
+
+std::string CsvOnRaceFile(const std::string& path) {
+    return "Le fichier CSV " + Quoted(path) +
+           " serait un fichier de courses : choisissez un autre nom.";
+}
+
+std::string CsvNotWritten(const std::string& path, std::string_view reason) {
+    return "Le fichier CSV " + Quoted(path) + " n'a pas été écrit. " + std::string(reason) +
+           " Un fichier de ce nom, s'il existait, est resté tel qu'il était.";
 }
 
 } // namespace sg::Messages

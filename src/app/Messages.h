@@ -69,9 +69,15 @@ inline constexpr const char* BacktestBadProfit =
     "Le bénéfice recherché doit être un montant supérieur à 0 et d'au plus 100000.";
 inline constexpr const char* BacktestEmptyRange =
     "La première course de la plage doit précéder la dernière (ou être la même).";
-inline constexpr const char* BacktestCsvOnRaceFile =
-    "Ce nom est celui d'un fichier de courses : choisissez un nom de fichier CSV.";
 inline constexpr const char* BacktestCancelled = "Calcul annulé.";
+inline constexpr const char* BacktestOutOfDate =
+    "Ces résultats ne correspondent plus aux choix ci-dessus : cliquez sur « Calculer » pour les "
+    "mettre à jour.";
+inline constexpr const char* BacktestExportOutOfDate =
+    "Les résultats affichés ne correspondent plus aux choix de la fenêtre : cliquez sur "
+    "« Calculer » avant d'exporter.";
+inline constexpr const char* BacktestNothingToExport =
+    "Aucun résultat à exporter : cliquez d'abord sur « Calculer ».";
 
 // The file dialog.
 inline constexpr const char* ChooseAFile = "Veuillez choisir ou inscrire un fichier";
@@ -93,5 +99,10 @@ std::string BadRaceFilePath(const std::string& path);
 std::string CannotOpen(const std::string& path, std::string_view reason);
 std::string CannotRead(int race, std::string_view reason);
 std::string CannotSave(int race, std::string_view reason);
+
+// A CSV export, from the back-test window or the race tool: a name that would be a race file,
+// and a file that could not be written (with the reason, one sentence).
+std::string CsvOnRaceFile(const std::string& path);
+std::string CsvNotWritten(const std::string& path, std::string_view reason);
 
 } // namespace sg::Messages

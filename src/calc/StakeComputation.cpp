@@ -158,12 +158,15 @@ void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForC
 
 void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,
                            const std::string& multipleText, char decimalSeparator) {
+    // A multiple typed with a decimal comma ("1,5") counts in full, as the stakes do.
+    std::string typed = multipleText;
+    ReplaceFirstComma(typed);
+    auto multipleRead = LeadingNumber(typed);
+    auto multiple = multipleRead ? ToSingle(*multipleRead) : std::nullopt;
     for (int i = 1; i <= Columns; ++i) {
         std::string& caption = texts.Label2[i];
         ReplaceFirstComma(caption);
         auto shown = LeadingNumber(caption);
-        auto multipleRead = LeadingNumber(multipleText);
-        auto multiple = multipleRead ? ToSingle(*multipleRead) : std::nullopt;
         if (!shown || !multiple) continue;
         // A column whose division fails (a multiple of 0) is left as it is.
         auto steps = Quotient(*shown, *multiple);

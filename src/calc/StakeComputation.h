@@ -49,8 +49,9 @@ void PreviewStakes(CalculatorState& state, int k, RoundingMode mode, char decima
 void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForComma,
                        char decimalSeparator);
 
-// Raises every stake text to the next multiple of the leading number of multipleText, then
-// refreshes the total. Profit and ratio stay as they are.
+// Raises every stake text to the next multiple of the leading number of multipleText (its
+// first comma read as a decimal point), then refreshes the total. Profit and ratio stay as
+// they are.
 void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,
                            const std::string& multipleText, char decimalSeparator);
 

@@ -5,11 +5,11 @@ namespace sg {
 std::string_view FrenchMessage(RaceFileFailure failure) {
     switch (failure) {
     case RaceFileFailure::NoFileOpen:
-        return "Aucun fichier de courses n'est ouvert.";
+        return "Aucun fichier de courses n'est utilisé.";
     case RaceFileFailure::NotFound:
         return "Le fichier de courses ou son dossier est introuvable.";
     case RaceFileFailure::CannotOpen:
-        return "Le fichier de courses ne peut pas être ouvert.";
+        return "Le système en refuse l'accès.";
     case RaceFileFailure::NoPermission:
         return "Vous n'avez pas le droit de lire ou de modifier ce fichier de courses.";
     case RaceFileFailure::IsFolder:
@@ -20,22 +20,20 @@ std::string_view FrenchMessage(RaceFileFailure failure) {
     case RaceFileFailure::RaceOutOfRange:
         return "Le numéro de course doit être compris entre 1 et 32767.";
     case RaceFileFailure::ReadFailed:
-        return "La lecture de la course dans le fichier a échoué.";
+        return "Le système signale une erreur de lecture.";
     case RaceFileFailure::ShortRead:
-        return "La course n'a pu être lue qu'en partie : le fichier a changé pendant la lecture.";
+        return "Un autre programme a changé le fichier pendant la lecture.";
     case RaceFileFailure::WriteFailed:
-        return "L'enregistrement de la course a échoué : elle n'est pas enregistrée.";
+        return "Le système signale une erreur d'écriture.";
     case RaceFileFailure::ShortWrite:
-        return "L'enregistrement de la course a été interrompu : le fichier est resté tel "
-               "qu'il était.";
+        return "L'écriture a été interrompue ; le fichier est resté tel qu'il était.";
     case RaceFileFailure::TornRecord:
-        return "L'enregistrement de la course a été interrompu et le fichier n'a pas pu être "
-               "remis en état : cette course est peut-être abîmée.";
+        return "L'écriture a été interrompue et le fichier n'a pas pu être remis en état : "
+               "cette course est peut-être abîmée.";
     case RaceFileFailure::MediumFull:
-        return "Le disque est plein : la course n'est pas enregistrée.";
+        return "Le disque est plein.";
     case RaceFileFailure::ReadOnly:
-        return "Le fichier de courses est protégé en écriture : rien ne peut y être "
-               "enregistré.";
+        return "Le fichier de courses ou son disque est protégé en écriture.";
     case RaceFileFailure::FileRemoved:
         return "Le fichier de courses a été supprimé ou remplacé depuis son ouverture.";
     case RaceFileFailure::FileTooLarge:

@@ -27,7 +27,9 @@ enum class RaceFileFailure {
     FileTooLarge,
 };
 
-// One sentence per failure, for a message box.
+// One sentence per failure saying its cause, never what it meant for the action that failed:
+// the message around it says that once ("La course 6 n'a pas été enregistrée. Le disque est
+// plein.").
 std::string_view FrenchMessage(RaceFileFailure failure);
 
 struct RaceFileError {

@@ -24,7 +24,10 @@ void StoreArrivalBox(RaceRecord& record, int index, const std::string& text) {
 }
 
 void StorePayoutBox(RaceRecord& record, int index, const std::string& text) {
-    if (auto slot = PayoutSlot(index)) record.SetSlot(*slot, text);
+    // The sibling programs and every reader of the payout stop at a comma: "3,4" would pay 3.
+    std::string stored = text;
+    std::replace(stored.begin(), stored.end(), ',', '.');
+    if (auto slot = PayoutSlot(index)) record.SetSlot(*slot, stored);
 }
 
 void StoreOddsFromRows(RaceRecord& record, OddsSet set, const RowTexts& numbers,

@@ -24,7 +24,8 @@ ResultsWindowTexts ResultsWindowTextsOf(const RaceRecord& record, int currentRac
 // A 0 is never kept as a horse number: the text an arrival box must take instead, if any.
 std::optional<std::string> ClearedArrivalText(const std::string& boxText);
 
-// A box's text, trimmed, into its slot (arrival 1..5: two characters; payout 0..3: ten).
+// A box's text, trimmed, into its slot (arrival 1..5: two characters; payout 0..3: ten). A
+// payout keeps a point wherever the box shows a comma ("3,4" is stored "3.4").
 void StoreArrivalBox(RaceRecord& record, int index, const std::string& text);
 void StorePayoutBox(RaceRecord& record, int index, const std::string& text);
 

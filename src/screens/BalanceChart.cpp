@@ -79,9 +79,7 @@ template <typename Place> QPolygonF OnScreen(const QList<QPointF>& points, Place
 
 } // namespace
 
-void BalanceChart::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+BalanceChart::Layout BalanceChart::layout() const {
     QFontMetrics metrics = fontMetrics();
     const int line = metrics.height(), gap = line / 2;
 
@@ -97,15 +95,46 @@ void BalanceChart::paintEvent(QPaintEvent*) {
             upHigh = std::max(upHigh, point.y());
         }
     }
-    AxisScale across = NiceScale(acrossLow, std::max(acrossHigh, acrossLow + 1), 8);
-    AxisScale up = NiceScale(upLow, std::max(upHigh, upLow + 1), 7);
+    Layout layout;
+    layout.across = NiceScale(acrossLow, std::max(acrossHigh, acrossLow + 1), 8);
+    layout.up = NiceScale(upLow, std::max(upHigh, upLow + 1), 7);
 
-    int labelWidth = 0;
+    const AxisScale& up = layout.up;
     for (int tick = 0; tick <= TickCount(up); ++tick)
-        labelWidth =
-            std::max(labelWidth, metrics.horizontalAdvance(TickText(up.first + tick * up.step)));
-    QRect plot = rect().adjusted(gap + line + gap + labelWidth + gap, gap + line + gap, -2 * gap,
-                                 -(gap + line + line + gap + line + gap));
+        layout.labelWidth = std::max(
+            layout.labelWidth, metrics.horizontalAdvance(TickText(up.first + tick * up.step)));
+    // The last race number is centred under the right edge: room for its half beyond it.
+    int lastHalf = (metrics.horizontalAdvance(TickText(layout.across.last)) + 1) / 2;
+    layout.plot = rect().adjusted(gap + line + gap + layout.labelWidth + gap, gap + line + gap,
+                                  -std::max(2 * gap, lastHalf + gap / 2),
+                                  -(gap + line + line + gap + line + gap));
+    return layout;
+}
+
+QList<QRect> BalanceChart::acrossTickTextRects() const {
+    Layout at = layout();
+    QFontMetrics metrics = fontMetrics();
+    QList<QRect> rects;
+    for (int tick = 0; tick <= TickCount(at.across); ++tick) {
+        double value = at.across.first + tick * at.across.step;
+        double share = (value - at.across.first) / (at.across.last - at.across.first);
+        int x = static_cast<int>(std::lround(at.plot.left() + share * at.plot.width()));
+        int width = metrics.horizontalAdvance(TickText(value));
+        rects.append(QRect(x - width / 2, at.plot.bottom() + metrics.height() / 2 / 2, width,
+                           metrics.height()));
+    }
+    return rects;
+}
+
+void BalanceChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height(), gap = line / 2;
+    const Layout at = layout();
+    const AxisScale &across = at.across, &up = at.up;
+    const QRect& plot = at.plot;
+    const int labelWidth = at.labelWidth;
     if (plot.width() < 10 || plot.height() < 10) return;
 
     auto place = [&](QPointF point) {
@@ -133,14 +162,15 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(plot.left() - gap - labelWidth, y - line / 2, labelWidth, line),
                          Qt::AlignRight | Qt::AlignVCenter, TickText(value));
     }
-    for (int tick = 0; tick <= TickCount(across); ++tick) {
-        double value = across.first + tick * across.step;
-        int x = static_cast<int>(std::lround(place({value, up.first}).x()));
+    QList<QRect> acrossTexts = acrossTickTextRects();
+    for (int tick = 0; tick < acrossTexts.size(); ++tick) {
+        const QRect& text = acrossTexts[tick];
+        int x = text.left() + text.width() / 2;
         painter.setPen(grid);
         painter.drawLine(x, plot.top(), x, plot.bottom());
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRect(x - 50, plot.bottom() + gap / 2, 100, line), Qt::AlignHCenter,
-                         TickText(value));
+        painter.drawText(text.adjusted(-gap, 0, gap, 0), Qt::AlignHCenter,
+                         TickText(across.first + tick * across.step));
     }
     painter.drawRect(plot);
     painter.drawText(QRect(plot.left(), plot.bottom() + gap / 2 + line, plot.width(), line),
@@ -155,8 +185,10 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     painter.save();
     painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
     for (const Curve& curve : curves_) {
-        painter.setPen(QPen(curve.colour, 2));
-        painter.setBrush(curve.colour);
+        QColor colour = curve.colour;
+        if (!isEnabled()) colour.setAlpha(70); // faded: figures that are out of date
+        painter.setPen(QPen(colour, 2));
+        painter.setBrush(colour);
         QPolygonF shape = OnScreen(curve.points, place);
         if (shape.size() == 1)
             painter.drawEllipse(shape.front(), 2.0, 2.0); // a single race: a dot, not nothing

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -35,10 +36,21 @@ class BalanceChart : public QWidget {
     void setCurves(QList<Curve> curves);
     const QList<Curve>& curves() const { return curves_; }
 
+    // Where the race numbers under the plot are written, each as wide as its text.
+    QList<QRect> acrossTickTextRects() const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The scales of the curves and the plot's place in the widget, ticks' texts around it.
+    struct Layout {
+        AxisScale across, up;
+        QRect plot;
+        int labelWidth = 0; // of the widest balance at the left
+    };
+    Layout layout() const;
+
     QString title_, acrossTitle_, upTitle_;
     QList<Curve> curves_;
 };

@@ -30,6 +30,7 @@ void RaceProcedures::FileDialogClosed() {
         screens_.prompter.message(Messages::CannotOpen(path, opened.Error().Message()));
         return;
     }
+    screens_.RaceFileOpened();
     screens_.options().ShowFilePath(path);
     RefreshRaceDisplay();
     frmJeuGagnant& main = screens_.main();

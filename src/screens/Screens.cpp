@@ -52,6 +52,10 @@ frmBilan& Screens::backtest() {
     return *backtest_;
 }
 
+void Screens::RaceFileOpened() {
+    if (backtest_) backtest_->RaceFileChanged();
+}
+
 frmOuvrir* Screens::openFileDialog() {
     if (frmOuvrir* pending = pendingFileDialog()) {
         pending->raise();

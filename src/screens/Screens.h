@@ -38,6 +38,9 @@ class Screens {
     frmBilan& backtest();  // the same
     RaceProcedures& race() { return race_; }
 
+    // Another race file is open: the windows that show something of the former one forget it.
+    void RaceFileOpened();
+
     // A new file dialog, shown. Only one is pending at a time: while it is, the request brings
     // it forward and gives nothing.
     frmOuvrir* openFileDialog();

@@ -1,5 +1,6 @@
 #include "screens/frmBilan.h"
 
+#include "app/BacktestExport.h"
 #include "app/BacktestTexts.h"
 #include "app/Messages.h"
 #include "numbers/Numbers.h"
@@ -11,6 +12,7 @@
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
+#include <QAbstractFileIconProvider>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -26,10 +28,10 @@
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <filesystem>
-#include <fstream>
 
 namespace sg {
 
@@ -114,7 +116,6 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
 
     cmdCalculer = new QPushButton("Calculer", this);
     cmdCalculer->setObjectName("cmdCalculer");
-    cmdCalculer->setDefault(true);
     cmdAnnuler = new QPushButton("Annuler", this);
     cmdAnnuler->setObjectName("cmdAnnuler");
     prgCalcul = new QProgressBar(this);
@@ -148,20 +149,40 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     results->addLayout(summary, 1);
     results->addWidget(chtBilan, 1);
 
+    lblPerime = new QLabel(QString::fromUtf8(Messages::BacktestOutOfDate), this);
+    lblPerime->setObjectName("lblPerime");
+    lblPerime->setWordWrap(true);
+    QFont bold = lblPerime->font();
+    bold.setBold(true);
+    lblPerime->setFont(bold);
+    lblPerime->setStyleSheet("color: rgb(192, 0, 0)");
+    lblPerime->hide();
+
     cboExport = new QComboBox(this);
     cboExport->setObjectName("cboExport");
     cboExport->addItems({QString::fromUtf8(SetCaptions[0]), QString::fromUtf8(SetCaptions[1])});
+    cboSeparateur = new QComboBox(this);
+    cboSeparateur->setObjectName("cboSeparateur");
+    cboSeparateur->addItems({"virgule (3,40)", "point (3.40)"});
+    cboSeparateur->setCurrentIndex(CsvDecimalSeparator == ',' ? 0 : 1);
     cmdExporter = new QPushButton("Exporter en CSV...", this);
     cmdExporter->setObjectName("cmdExporter");
+    cmdFermer = new QPushButton("Fermer", this);
+    cmdFermer->setObjectName("cmdFermer");
     auto* exportRow = new QHBoxLayout;
-    exportRow->addStretch(1);
     exportRow->addWidget(new QLabel("Courses une à une, sur les", this));
     exportRow->addWidget(cboExport);
+    exportRow->addSpacing(12);
+    exportRow->addWidget(new QLabel("Montants avec la", this));
+    exportRow->addWidget(cboSeparateur);
     exportRow->addWidget(cmdExporter);
+    exportRow->addStretch(1);
+    exportRow->addWidget(cmdFermer);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(choices);
     page->addLayout(run);
+    page->addWidget(lblPerime);
     page->addLayout(results, 1);
     page->addLayout(exportRow);
 
@@ -171,6 +192,16 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdCalculer, &QPushButton::clicked, this, [this] { cmdCalculer_Click(); });
     connect(cmdAnnuler, &QPushButton::clicked, this, [this] { cmdAnnuler_Click(); });
     connect(cmdExporter, &QPushButton::clicked, this, [this] { cmdExporter_Click(); });
+    connect(cmdFermer, &QPushButton::clicked, this, [this] { close(); });
+    // Any change of a choice may leave the results shown behind.
+    auto changed = [this] { ShowWhetherOutOfDate(); };
+    for (QSpinBox* box : {spnChevaux, spnDe, spnA})
+        connect(box, &QSpinBox::valueChanged, this, changed);
+    connect(txtBenefice, &QLineEdit::textChanged, this, changed);
+    for (QComboBox* box : {cboArrondi, cboValeurs})
+        connect(box, &QComboBox::currentIndexChanged, this, changed);
+    UseDesktopKeys(this, true); // Escape closes, as the close box does
+    cmdCalculer->setDefault(true);
     SetRunning(false);
     cmdExporter->setEnabled(false);
 }
@@ -193,7 +224,21 @@ void frmBilan::ShowForOpenFile() {
     txtBenefice->setText(Q(profit));
     cboArrondi->setCurrentIndex(static_cast<int>(main.SelectedRoundingMode()));
     cboValeurs->setCurrentIndex(state.settings.OddsOffset == 0 ? 0 : 1);
+    ShowFile();
+    show();
+    raise();
+    activateWindow();
+}
 
+void frmBilan::RaceFileChanged() {
+    if (job_ && thread_) job_->progress.cancel = true; // its end shows no results
+    ClearResults();
+    ShowFile();
+}
+
+// The file open and its whole range.
+void frmBilan::ShowFile() {
+    const SharedState& state = screens_.state;
     std::string path = state.race.RaceFilePath();
     auto count =
         state.race.NoRaceFileOpen() ? RaceFileResult<std::int32_t>(0) : state.race.RaceCount();
@@ -203,9 +248,39 @@ void frmBilan::ShowForOpenFile() {
     lblFichier->setText(state.race.NoRaceFileOpen()
                             ? QString::fromUtf8(Messages::BacktestNoFile)
                             : Q(path) + QString(" : %1 courses").arg(races));
-    show();
-    raise();
-    activateWindow();
+}
+
+bool frmBilan::Choices::operator==(const Choices& other) const {
+    const BacktestStrategy &a = strategy, &b = other.strategy;
+    return a.horses == b.horses && a.targetProfit == b.targetProfit && a.rounding == b.rounding &&
+           a.oddsOffset == b.oddsOffset && range.first == other.range.first &&
+           range.last == other.range.last;
+}
+
+std::optional<frmBilan::Choices> frmBilan::ChosenNow() const {
+    auto profit = BacktestProfitFrom(S(txtBenefice->text()));
+    if (!profit) return std::nullopt;
+    Choices chosen;
+    chosen.strategy.horses = spnChevaux->value();
+    chosen.strategy.targetProfit = *profit;
+    chosen.strategy.rounding = static_cast<RoundingMode>(cboArrondi->currentIndex());
+    chosen.strategy.oddsOffset = cboValeurs->currentIndex() == 0 ? 0 : -1;
+    chosen.range = {spnDe->value(), spnA->value()};
+    return chosen;
+}
+
+bool frmBilan::IsOutOfDate() const {
+    if (!shown_) return false;
+    auto now = ChosenNow();
+    return !now || !(*now == *shown_);
+}
+
+void frmBilan::ShowWhetherOutOfDate() {
+    bool outOfDate = IsOutOfDate();
+    lblPerime->setVisible(outOfDate);
+    // Greyed, as figures that no longer answer the question asked.
+    tblResume->setEnabled(!outOfDate);
+    chtBilan->setEnabled(!outOfDate);
 }
 
 void frmBilan::cmdCalculer_Click() {
@@ -215,12 +290,12 @@ void frmBilan::cmdCalculer_Click() {
         screens_.prompter.message(Messages::BacktestNoFile);
         return;
     }
-    auto profit = BacktestProfitFrom(S(txtBenefice->text()));
-    if (!profit) {
+    auto chosen = ChosenNow();
+    if (!chosen) {
         screens_.prompter.message(Messages::BacktestBadProfit);
         return;
     }
-    if (spnDe->value() > spnA->value()) {
+    if (chosen->range.first > chosen->range.last) {
         screens_.prompter.message(Messages::BacktestEmptyRange);
         return;
     }
@@ -231,11 +306,10 @@ void frmBilan::cmdCalculer_Click() {
                                   std::string(opened.Error().Message()));
         return;
     }
-    job->strategy.horses = spnChevaux->value();
-    job->strategy.targetProfit = *profit;
-    job->strategy.rounding = static_cast<RoundingMode>(cboArrondi->currentIndex());
-    job->strategy.oddsOffset = cboValeurs->currentIndex() == 0 ? 0 : -1;
-    job->range = {spnDe->value(), spnA->value()};
+    // The figures of another question go at once: none stays under a run or its cancel.
+    ClearResults();
+    job->strategy = chosen->strategy;
+    job->range = chosen->range;
     job_ = job;
     resultPath_ = path;
     prgCalcul->setRange(0, 2 * (job->range.last - job->range.first + 1));
@@ -272,9 +346,26 @@ void frmBilan::RunFinished() {
     ShowProgress();
     pmh_ = std::move(*job_->pmh);
     pmu_ = std::move(*job_->pmu);
+    shown_ = Choices{job_->strategy, job_->range};
     job_.reset();
     ShowResults();
     emit finished();
+}
+
+void frmBilan::ClearResults() {
+    pmh_.clear();
+    pmu_.clear();
+    shown_.reset();
+    tblResume->setRowCount(0);
+    tblResume->setFixedHeight(tblResume->horizontalHeader()->sizeHint().height() +
+                              2 * tblResume->frameWidth());
+    chtBilan->setCurves({});
+    cmdExporter->setEnabled(false);
+    if (!IsRunning()) {
+        prgCalcul->setValue(0);
+        prgCalcul->setFormat("%p %");
+    }
+    ShowWhetherOutOfDate();
 }
 
 void frmBilan::ShowResults() {
@@ -301,14 +392,38 @@ void frmBilan::ShowResults() {
     chtBilan->setCurves({BalanceCurve(pmh_, SetCaptions[0], QColor(32, 96, 192)),
                          BalanceCurve(pmu_, SetCaptions[1], QColor(216, 112, 0))});
     cmdExporter->setEnabled(!pmh_.empty());
+    ShowWhetherOutOfDate();
 }
 
 const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {
     return set == OddsSet::PMH ? pmh_ : pmu_;
 }
 
+namespace {
+
+// The types of the export dialog's list in French: the toolkit's own say "Folder" and "csv File".
+class FrenchFileTypes : public QAbstractFileIconProvider {
+  public:
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return "Dossier";
+        QString suffix = info.suffix().toUpper();
+        return suffix.isEmpty() ? QString("Fichier") : "Fichier " + suffix;
+    }
+};
+
+} // namespace
+
+// Nothing to export, or figures that no longer answer the choices shown: said, and true.
+bool frmBilan::ExportRefused() {
+    if (!pmh_.empty() && !IsOutOfDate()) return false;
+    screens_.prompter.message(pmh_.empty() ? Messages::BacktestNothingToExport
+                                           : Messages::BacktestExportOutOfDate);
+    return true;
+}
+
 void frmBilan::cmdExporter_Click() {
     namespace fs = std::filesystem;
+    if (ExportRefused()) return;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
     fs::path folder = fs::path(resultPath_).parent_path();
     auto* dialog =
@@ -317,25 +432,38 @@ void frmBilan::cmdExporter_Click() {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix("csv");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    // One for every dialog, and for the whole run: a dialog may read it until it is gone.
+    static auto* const types = new FrenchFileTypes;
+    dialog->setIconProvider(types);
+    dialog->setLabelText(QFileDialog::LookIn, "Dossier :");
+    dialog->setLabelText(QFileDialog::FileName, "Nom du fichier :");
+    dialog->setLabelText(QFileDialog::FileType, "Type :");
+    dialog->setLabelText(QFileDialog::Accept, "Enregistrer");
+    dialog->setLabelText(QFileDialog::Reject, "Annuler");
+    // Wide enough for the names, and the sizes, types and dates as wide as their titles.
+    dialog->resize(820, 480);
+    if (auto* list = dialog->findChild<QTreeView*>()) {
+        QHeaderView* titles = list->header();
+        titles->setStretchLastSection(false);
+        titles->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < titles->count(); ++column)
+            titles->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     connect(dialog, &QFileDialog::fileSelected, this,
             [this](const QString& path) { ExportCsv(S(path)); });
     dialog->open();
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (HasRaceFileExtension(path) || fs::equivalent(path, resultPath_, error)) {
-        screens_.prompter.message(Messages::BacktestCsvOnRaceFile);
-        return false;
-    }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        WriteBacktestCsv(file, RowsOf(cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU),
-                         screens_.state.settings.DecimalSeparator);
-    if (file) file.close();
-    if (!file) {
-        screens_.prompter.message("Le fichier « " + path + " » n'a pas pu être écrit.");
+    if (ExportRefused()) return false;
+    auto failure = CsvPathRefused(path, resultPath_);
+    if (!failure)
+        failure = ExportBacktestCsv(
+            path, RowsOf(cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU),
+            cboSeparateur->currentIndex() == 0 ? ',' : '.');
+    if (failure) {
+        screens_.prompter.message(*failure);
         return false;
     }
     return true;

@@ -36,17 +36,22 @@ class frmBilan : public QWidget {
 
     // Shown from the options window: the strategy of the main window and the whole file.
     void ShowForOpenFile();
+    // Another race file was opened: the results of the former one go, a run of it stops.
+    void RaceFileChanged();
 
     void cmdCalculer_Click();
     void cmdAnnuler_Click();
     void cmdExporter_Click(); // asks where, then writes
-    // Writes the races of the odds set chosen beside the button; false, after a message, when
-    // the file cannot be written.
+    // Writes the races of the odds set chosen beside the button, whole; false, after a
+    // message, when there is nothing up to date to write or the file cannot be written.
     bool ExportCsv(const std::string& path);
 
     bool IsRunning() const { return thread_ != nullptr; }
-    // The rows of the last back-test, PMH then PMU (empty before any).
+    // The rows of the back-test shown, PMH then PMU (empty before any, after "Annuler" and
+    // once another race file is opened).
     const std::vector<BacktestRow>& RowsOf(OddsSet set) const;
+    // Results are shown that the strategy or the range chosen since no longer give.
+    bool IsOutOfDate() const;
 
     QSpinBox* spnChevaux = nullptr;
     QLineEdit* txtBenefice = nullptr;
@@ -60,8 +65,11 @@ class frmBilan : public QWidget {
     QProgressBar* prgCalcul = nullptr;
     QTableWidget* tblResume = nullptr;
     BalanceChart* chtBilan = nullptr;
+    QLabel* lblPerime = nullptr; // says that the results are out of date
     QComboBox* cboExport = nullptr;
+    QComboBox* cboSeparateur = nullptr; // the decimal comma or point of the CSV's amounts
     QPushButton* cmdExporter = nullptr;
+    QPushButton* cmdFermer = nullptr;
 
   signals:
     void finished(); // a back-test ended, with results or cancelled
@@ -70,9 +78,21 @@ class frmBilan : public QWidget {
     void closeEvent(QCloseEvent* event) override; // hides the window; a run goes on
 
   private:
+    // The strategy and range the controls show; empty while the profit cannot be read.
+    struct Choices {
+        BacktestStrategy strategy;
+        RaceRange range;
+        bool operator==(const Choices& other) const;
+    };
+    std::optional<Choices> ChosenNow() const;
+
+    void ShowFile();
     void ShowProgress();
     void RunFinished();
     void ShowResults();
+    void ClearResults();
+    void ShowWhetherOutOfDate();
+    bool ExportRefused();
     void SetRunning(bool running);
 
     Screens& screens_;
@@ -80,7 +100,8 @@ class frmBilan : public QWidget {
     QThread* thread_ = nullptr;
     QTimer* progressTimer_ = nullptr;
     std::vector<BacktestRow> pmh_, pmu_;
-    std::string resultPath_; // the file the results are of
+    std::optional<Choices> shown_; // what the results shown were computed with
+    std::string resultPath_;       // the file the results are of
 };
 
 } // namespace sg

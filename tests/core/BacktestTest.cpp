@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
-#include <sstream>
 #include <tuple>
 
 namespace sg {
@@ -180,6 +180,30 @@ TEST(Backtest, BytesOfAnyKindGiveAReasonOrAPlayOnEveryThreadCount) {
     }
 }
 
+// The threads share the range in parts; whatever their number, no race is lost or played
+// twice, on a range that no number of parts divides evenly and that runs past the file's end.
+TEST(Backtest, EveryThreadCountGivesTheRowsOfOneThread) {
+    std::vector<RaceRecord> races;
+    for (int race = 1; race <= 1000; ++race)
+        races.push_back(race % 7 == 0
+                            ? Example("", "")
+                            : Example(std::to_string(race % 4 + 1), std::to_string(race % 13 + 2)));
+    auto bytes = FileOf(races);
+    const RaceRange range{3, 1033}; // 1031 races, a prime number
+    auto alone = RowsOf(bytes, Strategy(2, 10), range, 1);
+    ASSERT_EQ(alone.size(), 1031u);
+    auto row = [](const BacktestRow& r) { return std::tuple(r.race, r.skipped, r.staked, r.won); };
+    for (int threads = 2; threads <= 6; ++threads) {
+        BacktestProgress progress;
+        auto shared = RunBacktest(RaceSource(bytes), Strategy(2, 10), range, threads, &progress);
+        ASSERT_TRUE(shared);
+        ASSERT_EQ(shared->size(), alone.size()) << threads << " threads";
+        for (std::size_t i = 0; i < alone.size(); ++i)
+            ASSERT_EQ(row((*shared)[i]), row(alone[i])) << threads << " threads, row " << i;
+        EXPECT_EQ(progress.racesDone.load(), 1031) << threads << " threads";
+    }
+}
+
 TEST(Backtest, KeepsTheTotalsWithin64BitsAndStopsWhenAsked) {
     // Each race alone fits, the second would carry the gains past 64 bits.
     auto bytes = FileOf({Example("2", "5e13"), Example("2", "5e13"), Example()});
@@ -237,12 +261,44 @@ TEST(BacktestSummary, CountsTheRunsTheFallAndTheBestAndWorstRaces) {
     EXPECT_EQ(value("   dont cotes inutilisables"), "(absent)");
     EXPECT_EQ(value("Meilleure course"), "n° 1 (+150,00)");
 
-    std::ostringstream csv;
-    WriteBacktestCsv(csv, rows, '.');
-    EXPECT_EQ(csv.str().substr(0, csv.str().find('\n', csv.str().find('\n') + 1) + 1),
-              "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif\n1;;100.00;250.00;150.00;\n");
-    EXPECT_NE(csv.str().find("\n3;;0.00;0.00;50.00;arrivée ou rapport absent\n"),
-              std::string::npos);
+    rows[0].horseCount = 3;
+    rows[0].horses = {7, 1, 4};
+    std::string csv = BacktestCsv(rows, '.');
+    EXPECT_EQ(
+        csv.substr(0, csv.find('\n', csv.find('\n') + 1) + 1),
+        "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif\n1;7 - 1 - 4;100.00;250.00;150.00;\n");
+    EXPECT_NE(csv.find("\n3;;0.00;0.00;50.00;arrivée ou rapport absent\n"), std::string::npos);
+    EXPECT_NE(BacktestCsv(rows, ',').find("\n4;;100,00;0,00;-50,00;\n"), std::string::npos);
+}
+
+// What the summary names as the best and the worst race: the first of equals, as the user
+// reading the races in order meets it.
+TEST(BacktestSummary, TheBestAndWorstRacesAreTheFirstOfTheirEquals) {
+    auto played = [](int race, std::int64_t balance) {
+        BacktestRow row;
+        row.race = race;
+        row.staked = 100;
+        row.won = 100 + balance;
+        return row;
+    };
+    struct Case {
+        std::vector<BacktestRow> rows;
+        const char *best, *worst;
+    } cases[] = {
+        {{played(1, 50), played(2, 80), played(3, 80)}, "n° 2 (+80,00)", "n° 1 (+50,00)"},
+        {{played(4, -100), played(5, 20), played(6, -100), played(7, 20)},
+         "n° 5 (+20,00)",
+         "n° 4 (-100,00)"},
+        {{played(8, 0), played(9, 0)}, "n° 8 (0,00)", "n° 8 (0,00)"},
+        {{}, "-", "-"},
+    };
+    for (const Case& c : cases) {
+        std::map<std::string, std::string> shown;
+        for (const SummaryLine& line : SummaryLines(Summarize(c.rows), ','))
+            shown[line.label] = line.value;
+        EXPECT_EQ(shown["Meilleure course"], c.best) << c.best;
+        EXPECT_EQ(shown["Pire course"], c.worst) << c.worst;
+    }
 }
 
 TEST(BacktestTexts, ReadsATargetProfitAsTypedAndTheRoundingModesByName) {

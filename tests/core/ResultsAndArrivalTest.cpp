@@ -84,6 +84,27 @@ TEST(ResultsEntry, ASaveNeedsARunnerCountAndStoresOddsOnlyWhenAsked) {
     }
 }
 
+TEST(ResultsEntry, APayoutTypedWithACommaIsStoredWithAPoint) {
+    struct Case {
+        const char *typed, *stored;
+    } cases[] = {
+        {"3,4", "3.4       "},   {" 12,50 ", "12.50     "}, {"1,2,3", "1.2.3     "},
+        {"12.50", "12.50     "}, {"abc", "abc       "},     {"", "          "},
+    };
+    for (const auto& c : cases) {
+        RaceRecord record;
+        StorePayoutBox(record, 2, c.typed);
+        EXPECT_EQ(Bytes(record, RaceField::Payouts, 21, 10), c.stored) << c.typed;
+
+        // The save puts the four payouts in the same way.
+        ResultsToSave save;
+        save.runnerCountText = "8";
+        save.payouts[0] = c.typed;
+        ASSERT_TRUE(PrepareSave(record, save));
+        EXPECT_EQ(Bytes(record, RaceField::Payouts, 1, 10), c.stored) << c.typed;
+    }
+}
+
 TEST(Arrival, ParsedPlacesTheMessageAndTheRowColours) {
     RaceRecord record;
     const char* places[] = {"", "7", "3", "12", "", "4.5"};

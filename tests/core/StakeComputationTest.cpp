@@ -105,6 +105,9 @@ TEST(RoundStakesToMultiple, RaisesEveryStakeToTheNextMultiple) {
         int whole;
     } cases[] = {
         {{"12.35", "7.65", "aucun"}, "1.5", " 13.5  9 aucun", "22.50", 22},
+        // A multiple typed with a decimal comma counts in full.
+        {{"12.35", "7.65", "aucun"}, "1,5", " 13.5  9 aucun", "22.50", 22},
+        {{"30.00", "15.00", "aucun"}, " 4,5 ", " 31.5  18 aucun", "49.50", 50},
         {{"15.00", "12.50", "aucun"}, "5", "15.00  15 aucun", "30.00", 30},
         {{"12,35", "3.2", "0.3"}, "1.5", " 13.5  4.5  1.5", "18.00", 18},
         {{"12", "12.3", "aucun"}, "-5", " 10  10 aucun", "20.00", 20},

@@ -1,34 +1,42 @@
 // The back-test against the real windows: on the demonstration file, every race it plays
 // stakes and wins what moving to that race and pressing "JOUER" books; and its window.
 #include "ScreenFixture.h"
+#include "WorkFolder.h"
 
 #include "app/BacktestTexts.h"
 #include "app/Messages.h"
 #include "calc/HorseCountSelection.h"
 #include "racefile/RaceFileReader.h"
+#include "racefile/RaceRecord.h"
+#include "screens/BalanceChart.h"
 #include "screens/FolderList.h"
 #include "screens/frmBilan.h"
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
 
+#include <QAbstractFileIconProvider>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <functional>
+#include <map>
 
 namespace sg {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The demonstration file beside the program, copied so that nothing can change it.
 struct DemoCopy {
@@ -146,14 +154,19 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
         auto rows = RunBacktest(file.Races(), s, {1, 40});
         ASSERT_EQ(window.RowsOf(set).size(), rows->size());
         window.cboExport->setCurrentIndex(set == OddsSet::PMH ? 0 : 1);
+        // The decimal comma of French spreadsheets whatever the desktop's; the point on request.
         fs::path csv = demo.folder / "bilan.csv";
-        ASSERT_TRUE(window.ExportCsv(csv.string()));
-        std::ostringstream expected;
-        WriteBacktestCsv(expected, *rows, '.');
-        std::ifstream written(csv);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), expected.str());
+        for (int separator : {0, 1}) {
+            window.cboSeparateur->setCurrentIndex(separator);
+            ASSERT_TRUE(window.ExportCsv(csv.string()));
+            std::ifstream written(csv);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+                      BacktestCsv(*rows, separator == 0 ? ',' : '.'));
+        }
+        window.cboSeparateur->setCurrentIndex(0);
     }
-    // Annuler: the run ends without results and the choices can be changed again.
+    // Annuler: the run ends without results, none of the former left behind, and the choices
+    // can be changed again.
     window.cmdCalculer->click();
     window.cmdAnnuler->click();
     loop.exec();
@@ -161,12 +174,159 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
     EXPECT_EQ(window.prgCalcul->format().toStdString(), Messages::BacktestCancelled);
     EXPECT_TRUE(window.cmdCalculer->isEnabled());
     EXPECT_TRUE(window.spnChevaux->isEnabled());
-    EXPECT_EQ(window.RowsOf(OddsSet::PMH).size(), 40u); // the former results stay
+    EXPECT_TRUE(window.RowsOf(OddsSet::PMH).empty());
+    EXPECT_EQ(window.tblResume->rowCount(), 0);
+    EXPECT_TRUE(window.chtBilan->curves().isEmpty());
+    EXPECT_FALSE(window.cmdExporter->isEnabled());
+}
 
-    // Never over a race file.
+// Small files made here: race n of `races` with the odds of both sets given, the favourite
+// (horse 2) winning at 3.5.
+struct HandMadeRace {
+    std::vector<std::string> pmh, pmu;
+};
+void WriteRaces(const fs::path& path, const std::vector<HandMadeRace>& races) {
+    std::ofstream file(path, std::ios::binary);
+    for (const HandMadeRace& made : races) {
+        RaceRecord race;
+        race.SetField(RaceField::RunnerCount, std::to_string(made.pmh.size()));
+        for (std::size_t i = 0; i < made.pmh.size(); ++i) {
+            race.SetSlot(*OddsSlot(RaceField::OddsPMH, static_cast<int>(i) + 1), made.pmh[i]);
+            if (i < made.pmu.size())
+                race.SetSlot(*OddsSlot(RaceField::OddsPMU, static_cast<int>(i) + 1), made.pmu[i]);
+        }
+        race.SetSlot(*ArrivalSlot(1), "2");
+        race.SetSlot(*PayoutSlot(0), "3.5");
+        file.write(reinterpret_cast<const char*>(race.Raw().data()),
+                   static_cast<std::streamsize>(race.Raw().size()));
+    }
+}
+
+class HandMadeFiles : public ScreenTest {
+  protected:
+    HandMadeFiles() {
+        const HandMadeRace both{{"4", "2.5", "6"}, {"4.5", "2", "7"}};
+        WriteRaces(work.path / "douze.tur", std::vector<HandMadeRace>(12, both));
+        // PMU odds missing from race 2; PMH odds that lose with three horses on race 3.
+        WriteRaces(
+            work.path / "cinq.tur",
+            {both, {{"4", "2.5", "6"}, {}}, {{"1", "1", "1"}, {"4.5", "2", "7"}}, both, both});
+    }
+
+    frmBilan& Computed() {
+        frmBilan& window = screens.backtest();
+        QEventLoop loop;
+        QObject::connect(&window, &frmBilan::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        window.cmdCalculer->click();
+        if (window.IsRunning()) loop.exec();
+        return window;
+    }
+
+    // The summary's lines as the table shows them: the label, then PMH and PMU.
+    std::map<std::string, std::pair<std::string, std::string>> Summary(const frmBilan& window) {
+        std::map<std::string, std::pair<std::string, std::string>> shown;
+        for (int row = 0; row < window.tblResume->rowCount(); ++row)
+            shown[window.tblResume->item(row, 0)->text().toStdString()] = {
+                window.tblResume->item(row, 1)->text().toStdString(),
+                window.tblResume->item(row, 2)->text().toStdString()};
+        return shown;
+    }
+
+    WorkFolder work;
+};
+
+TEST_F(HandMadeFiles, TheResultsShownAreAlwaysThoseOfTheFileAndTheChoicesShown) {
+    OpenThroughTheDialog(work.path.string(), "douze.tur");
+    main.Option1[ButtonOfHorseCount(2)]->click();
+    screens.options().cmdBilan->click();
+    frmBilan& window = Computed();
+    ASSERT_EQ(window.RowsOf(OddsSet::PMH).size(), 12u);
+    EXPECT_FALSE(window.IsOutOfDate());
+    EXPECT_TRUE(window.lblPerime->isHidden());
+    std::string csv = work.File("bilan.csv");
+
+    // A change of the strategy or the range marks the figures; the export refuses them.
+    struct Change {
+        const char* what;
+        std::function<void()> change, back;
+    } changes[] = {
+        {"horses", [&] { window.spnChevaux->setValue(3); },
+         [&] { window.spnChevaux->setValue(2); }},
+        {"profit", [&] { window.txtBenefice->setText("11"); },
+         [&] { window.txtBenefice->setText("10"); }},
+        {"no profit", [&] { window.txtBenefice->setText("dix"); },
+         [&] { window.txtBenefice->setText("10,0"); }},
+        {"rounding", [&] { window.cboArrondi->setCurrentIndex(2); },
+         [&] { window.cboArrondi->setCurrentIndex(0); }},
+        {"values", [&] { window.cboValeurs->setCurrentIndex(1); },
+         [&] { window.cboValeurs->setCurrentIndex(0); }},
+        {"first race", [&] { window.spnDe->setValue(2); }, [&] { window.spnDe->setValue(1); }},
+        {"last race", [&] { window.spnA->setValue(11); }, [&] { window.spnA->setValue(12); }},
+    };
+    for (const Change& c : changes) {
+        c.change();
+        EXPECT_TRUE(window.IsOutOfDate() && !window.lblPerime->isHidden()) << c.what;
+        lines.clear();
+        EXPECT_FALSE(window.ExportCsv(csv)) << c.what;
+        EXPECT_EQ(lines.size(), 1u) << c.what;
+        c.back();
+        EXPECT_FALSE(window.IsOutOfDate() || !window.lblPerime->isHidden()) << c.what;
+    }
+    EXPECT_EQ(lines.back(), std::string("message: ") + Messages::BacktestExportOutOfDate);
+    EXPECT_FALSE(fs::exists(csv));
+    EXPECT_TRUE(window.ExportCsv(csv));
+    // The export's dialog names folders and files in French.
+    window.cmdExporter->click();
+    auto* dialog = window.findChild<QFileDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->iconProvider()->type(QFileInfo(QString::fromStdString(work.path))),
+              "Dossier");
+    EXPECT_EQ(dialog->iconProvider()->type(QFileInfo(QString::fromStdString(csv))), "Fichier CSV");
+    dialog->reject();
     lines.clear();
-    EXPECT_FALSE(window.ExportCsv(demo.path.string()));
-    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_FALSE(window.ExportCsv(work.File("douze.tur"))); // never over a race file
+    EXPECT_EQ(lines, std::vector<std::string>{"message: " +
+                                              Messages::CsvOnRaceFile(work.File("douze.tur"))});
+
+    // Another file: nothing of the former one is shown, exported or left behind a new run.
+    window.close();
+    OpenThroughTheDialog(work.path.string(), "cinq.tur");
+    EXPECT_TRUE(window.RowsOf(OddsSet::PMH).empty());
+    EXPECT_EQ(window.tblResume->rowCount(), 0);
+    EXPECT_TRUE(window.chtBilan->curves().isEmpty());
+    EXPECT_FALSE(window.cmdExporter->isEnabled());
+    lines.clear();
+    EXPECT_FALSE(window.ExportCsv(csv));
+    EXPECT_EQ(lines, std::vector<std::string>{std::string("message: ") +
+                                              Messages::BacktestNothingToExport});
+    screens.options().cmdBilan->click();
+    EXPECT_EQ(window.spnA->value(), 5);
+    EXPECT_TRUE(window.lblFichier->text().contains("cinq.tur"));
+    Computed();
+    EXPECT_EQ(window.RowsOf(OddsSet::PMU).size(), 5u);
+
+    // Fermer and Escape close the window as its close box does.
+    window.cmdFermer->click();
+    EXPECT_FALSE(window.isVisible());
+    screens.options().cmdBilan->click();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.RowsOf(OddsSet::PMU).size(), 5u);
+}
+
+TEST_F(HandMadeFiles, EachOddsSetsSkippedRacesStayOnTheLineOfTheirReason) {
+    OpenThroughTheDialog(work.path.string(), "cinq.tur");
+    main.Option1[ButtonOfHorseCount(3)]->click();
+    screens.options().cmdBilan->click();
+    auto summary = Summary(Computed());
+    using Line = std::pair<std::string, std::string>;
+    EXPECT_EQ(summary["Courses jouées"], Line("4", "4"));
+    EXPECT_EQ(summary["   dont trop peu de chevaux avec cote"], Line("0", "1"));
+    EXPECT_EQ(summary["   dont bénéfice négatif (JOUER refuse)"], Line("1", "0"));
+    EXPECT_EQ(summary.size(), 14u);
 }
 
 } // namespace

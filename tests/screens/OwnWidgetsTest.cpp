@@ -119,5 +119,21 @@ TEST(BalanceChartDrawing, ASingleRaceShowsAsADot) {
     EXPECT_GT(red, 4);
 }
 
+TEST(BalanceChartDrawing, EveryRaceNumberUnderThePlotIsWrittenInFull) {
+    for (int races : {12, 999, 32767}) {
+        BalanceChart chart("", "", "");
+        chart.resize(420, 260);
+        QList<QPointF> points;
+        for (int race = 1; race <= races; race += std::max(1, races / 500))
+            points.append(QPointF(race, race % 7));
+        chart.setCurves({{"", QColor(255, 0, 0), points}});
+        QList<QRect> texts = chart.acrossTickTextRects();
+        ASSERT_GE(texts.size(), 3) << races;
+        for (const QRect& text : texts)
+            EXPECT_TRUE(chart.rect().contains(text)) << races << " races: " << text.left() << "+"
+                                                     << text.width() << " in " << chart.width();
+    }
+}
+
 } // namespace
 } // namespace sg

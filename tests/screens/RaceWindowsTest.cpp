@@ -1,13 +1,23 @@
 #include "ScreenFixture.h"
 #include "WorkFolder.h"
 
+#include "calc/HorseCountSelection.h"
+#include "ledger/Backtest.h"
+#include "numbers/Numbers.h"
+#include "racefile/RaceFile.h"
+#include "racefile/RaceFileReader.h"
 #include "screens/FolderList.h"
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
 #include "screens/rappJS.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+
+#include <fstream>
 
 namespace sg {
 namespace {
@@ -33,6 +43,55 @@ TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
     EXPECT_EQ(lines[0], "message: La course 1 n'a pas été enregistrée. Le fichier de courses a "
                         "été supprimé ou remplacé depuis son ouverture.");
     EXPECT_FALSE(fs::exists(folder.File("courses.tur")));
+}
+
+// The payout stored of the first race of a file, and a PMH odds slot, as the file holds them.
+std::string StoredSlot(const std::string& path, const RaceSlot& slot) {
+    RaceFile file;
+    if (!file.Open(path, RaceFileAccess::ReadOnly)) return "(not open)";
+    auto race = file.Read(1);
+    return race ? Trim(race.Value().SlotText(slot)) : "(not read)";
+}
+
+TEST_F(ScreenTest, APayoutTypedWithACommaPaysInFullAndOddsAreSavedOnlyWhenAsked) {
+    WorkFolder folder;
+    RaceRecord race; // three runners, horse 2 the favourite and the winner, no payout yet
+    race.SetField(RaceField::RunnerCount, "3");
+    const char* odds[] = {"", "4", "2.5", "6"};
+    for (int horse = 1; horse <= 3; ++horse)
+        race.SetSlot(*OddsSlot(RaceField::OddsPMH, horse), odds[horse]);
+    race.SetSlot(*ArrivalSlot(1), "2");
+    std::ofstream(folder.path / "c.tur", std::ios::binary)
+        .write(reinterpret_cast<const char*>(race.Raw().data()), RaceRecordSize);
+    OpenThroughTheDialog(folder.path.string(), "c.tur");
+    main.Option1[ButtonOfHorseCount(2)]->click(); // "1 cheval" is selected at start
+    main.Option1[ButtonOfHorseCount(1)]->click(); // 10.00 on horse 2
+    ASSERT_EQ(main.Label2[1]->text().toStdString(), "10.00");
+
+    // Played before and after the save, it pays 3.4 x 10; the box keeps what was typed.
+    rappJS& results = screens.results();
+    results.Text2[0]->setText("3,4");
+    screens.options().Command1->click();
+    EXPECT_EQ(state.ledger.TotalGains, 34);
+    const std::string path = folder.File("c.tur");
+    results.CheckCotes->setChecked(false);
+    main.txtCote[1]->setText("9");
+    results.cmdEnregistrer->click();
+    EXPECT_EQ(results.Text2[0]->text(), "3,4");
+    EXPECT_EQ(StoredSlot(path, *PayoutSlot(0)), "3.4");
+    EXPECT_EQ(StoredSlot(path, *OddsSlot(RaceField::OddsPMH, 2)), "2.5"); // "Cotes" unticked
+    screens.race().LoadCurrentRace();
+    screens.options().Command1->click();
+    EXPECT_EQ(state.ledger.TotalGains, 68);
+    RaceFileReader reader;
+    ASSERT_TRUE(reader.Open(path));
+    auto rows = RunBacktest(reader.Races(), BacktestStrategy{1, 10}, {1, 1});
+    EXPECT_EQ(rows->front().won, 34);
+
+    results.CheckCotes->setChecked(true);
+    main.txtCote[1]->setText("9");
+    results.cmdEnregistrer->click();
+    EXPECT_EQ(StoredSlot(path, *OddsSlot(RaceField::OddsPMH, 2)), "9");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // sg-race bilan from a shell: the summary, the CSV, and one French line for a bad argument.
 #include "ToolRun.h"
 
+#include "app/Messages.h"
+
 #include <gtest/gtest.h>
 
 namespace sg {
@@ -68,6 +70,22 @@ TEST(BacktestTool, PrintsTheSummaryWritesTheCsvAndRefusesBadArguments) {
     std::string balance = last.substr(0, last.rfind(';'));
     balance = balance.substr(balance.rfind(';') + 1);
     EXPECT_NE(run.out.find("Bilan : " + balance + "\n"), std::string::npos) << last << run.out;
+
+    // The amounts with the separator asked for; the message of a CSV not written is the
+    // window's own.
+    for (const char* separator : {".", ","}) {
+        run =
+            RunTool(tool, work,
+                    "bilan " + demo + " --de 1 --a 8 --separateur " + separator + " --csv " + csv);
+        ASSERT_EQ(run.status, 0) << run.err;
+        lines = Contents(work.path / "bilan.csv");
+        std::string other = separator[0] == '.' ? "," : ".";
+        EXPECT_NE(lines.find(std::string(separator) + "00;"), std::string::npos) << lines;
+        EXPECT_EQ(lines.find(other + "00;"), std::string::npos) << lines;
+    }
+    std::string lost = (work.path / "absent" / "bilan.csv").string();
+    run = RunTool(tool, work, "bilan " + demo + " --csv '" + lost + "'");
+    EXPECT_EQ(run.err, Messages::CsvNotWritten(lost, "Le dossier est introuvable.") + "\n");
 
     // An empty file and one cut short are read without complaint.
     std::ofstream(work.path / "vide.tur").flush();

@@ -1,5 +1,6 @@
 #include "BacktestCommand.h"
 
+#include "app/BacktestExport.h"
 #include "app/BacktestTexts.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
@@ -9,8 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace sg {
@@ -40,7 +39,7 @@ struct Request {
     BacktestStrategy strategy;
     std::optional<int> first, last;
     std::optional<std::string> csv;
-    char separator = ',';
+    char separator = CsvDecimalSeparator; // of the CSV and of the summary
 };
 
 // The option's value, or why there is none.
@@ -99,25 +98,6 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
     return std::nullopt;
 }
 
-// The CSV must not land on the race file itself, nor on any race file.
-Failure CheckCsvPath(const std::string& csv, const std::string& raceFile) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::equivalent(csv, raceFile, error) || HasRaceFileExtension(csv))
-        return "Le fichier CSV " + Quoted(csv) +
-               " serait un fichier de courses : choisissez un "
-               "autre nom.";
-    return std::nullopt;
-}
-
-Failure WriteCsv(const std::string& path, const std::vector<BacktestRow>& rows, char separator) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) WriteBacktestCsv(file, rows, separator);
-    if (file) file.close();
-    if (!file) return "Impossible d'écrire le fichier CSV " + Quoted(path) + ".";
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& arguments,
@@ -125,7 +105,7 @@ std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& ar
     Request request;
     if (auto failure = ParseRequest(arguments, request)) return failure;
     if (request.csv) {
-        if (auto failure = CheckCsvPath(*request.csv, request.path)) return failure;
+        if (auto failure = CsvPathRefused(*request.csv, request.path)) return failure;
     }
     RaceFileReader file;
     if (auto opened = file.Open(request.path); !opened)
@@ -137,7 +117,8 @@ std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& ar
     auto rows = RunBacktest(races, request.strategy, range, threads);
     if (!rows) return "Bilan interrompu."; // never: nothing asks it to stop
     if (request.csv) {
-        if (auto failure = WriteCsv(*request.csv, *rows, request.separator)) return failure;
+        if (auto failure = ExportBacktestCsv(*request.csv, *rows, request.separator))
+            return failure;
     }
 
     out << "Bilan de " << request.path << "\n";

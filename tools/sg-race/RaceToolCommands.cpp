@@ -2,6 +2,7 @@
 
 #include "BacktestCommand.h"
 #include "DemoRaceFile.h"
+#include "app/Messages.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 
@@ -162,7 +163,8 @@ Failure Set(const std::vector<std::string>& arguments) {
         record.SetField(RaceField::RunnerCount, assignment.text);
     }
     if (auto written = file.Write(*race, record); !written)
-        return FileFailure(path, written.Error());
+        return "Fichier " + Quoted(path) + " : " +
+               Messages::CannotSave(*race, written.Error().Message());
     if (auto closed = file.Close(); !closed) return FileFailure(path, closed.Error());
     return std::nullopt;
 }

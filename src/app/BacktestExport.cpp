@@ -1,0 +1,28 @@
+#include "app/BacktestExport.h"
+
+#include "app/BacktestTexts.h"
+#include "app/Messages.h"
+#include "racefile/RaceSession.h"
+#include "racefile/WholeFile.h"
+
+#include <filesystem>
+
+namespace sg {
+
+std::optional<std::string> CsvPathRefused(const std::string& csvPath,
+                                          const std::string& raceFilePath) {
+    std::error_code error;
+    if (HasRaceFileExtension(csvPath) || std::filesystem::equivalent(csvPath, raceFilePath, error))
+        return Messages::CsvOnRaceFile(csvPath);
+    return std::nullopt;
+}
+
+std::optional<std::string> ExportBacktestCsv(const std::string& csvPath,
+                                             const std::vector<BacktestRow>& rows,
+                                             char decimalSeparator) {
+    if (auto failure = WriteWholeFile(csvPath, BacktestCsv(rows, decimalSeparator)))
+        return Messages::CsvNotWritten(csvPath, failure->Message());
+    return std::nullopt;
+}
+
+} // namespace sg

@@ -1,5 +1,6 @@
 #include "RaceToolCommands.h"
 
+#include "AnalyseCommand.h"
 #include "BacktestCommand.h"
 #include "DemoRaceFile.h"
 #include "numbers/Numbers.h"
@@ -14,7 +15,8 @@ namespace {
 
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
-                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS]";
+                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS] | "
+                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS]";
 
 using Failure = std::optional<std::string>;
 
@@ -193,6 +195,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "set") return Set(arguments);
     if (command == "demo") return Demo(arguments);
     if (command == "bilan") return RunBacktestCommand(arguments, out);
+    if (command == "analyse") return RunAnalyseCommand(arguments, out);
     return Usage;
 }
 

@@ -24,19 +24,24 @@ std::vector<std::string> JournalTableHeader() {
 
 std::vector<std::string> JournalRowTexts(const JournalEntry& entry, char separator) {
     bool play = entry.kind == JournalEntry::Kind::Play;
+    // The journal writes its odds and stakes with a comma; the window with the user's mark.
+    std::string horses = entry.horses;
+    std::replace(horses.begin(), horses.end(), ',', separator);
     return {entry.when.date,
             entry.when.time,
             play ? "Jeu" : "Remise à zéro des comptes",
             entry.raceFile,
             entry.race > 0 ? std::to_string(entry.race) : "",
-            entry.horses,
+            horses,
             play ? Amount(entry.stakedCents, separator) : "",
             play ? Amount(entry.wonCents, separator) : "",
             Amount(entry.balanceCents, separator)};
 }
 
 std::string JournalTotalsText(const JournalTotals& totals, char separator) {
-    std::string plays = totals.plays == 1 ? "1 jeu" : std::to_string(totals.plays) + " jeux";
+    std::string plays = totals.plays == 0   ? "aucun jeu"
+                        : totals.plays == 1 ? "1 jeu"
+                                            : std::to_string(totals.plays) + " jeux";
     return plays + " : misé " + Amount(totals.stakedCents, separator) + " ; gagné " +
            Amount(totals.wonCents, separator) + " ; bilan " +
            Amount(totals.BalanceCents(), separator);
@@ -58,6 +63,10 @@ JournalFilterChoice JournalFilterFrom(const std::string& raceFile, std::string_v
     choice.filter.from = bound(from, "de début");
     choice.filter.to = bound(to, "de fin");
     return choice;
+}
+
+std::string JournalStatusText(const FileWriteError& error) {
+    return "Journal des paris non écrit : " + error.Message();
 }
 
 std::string JournalFailureText(const std::string& folder, const FileWriteError& error) {

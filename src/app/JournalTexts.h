@@ -29,7 +29,9 @@ struct JournalFilterChoice {
 JournalFilterChoice JournalFilterFrom(const std::string& raceFile, std::string_view from,
                                       std::string_view to);
 
-// Said once per run, in the options and journal windows, when a line could not be written.
+// Said once per run when a line could not be written: in full in the journal window, in short
+// in the options window's status.
 std::string JournalFailureText(const std::string& folder, const FileWriteError& error);
+std::string JournalStatusText(const FileWriteError& error);
 
 } // namespace sg

@@ -65,6 +65,10 @@ JournalFilterChoice JournalFilterFrom(const std::string& raceFile, std::string_v
     return choice;
 }
 
+std::string JournalExportFailed(const std::string& path, const FileWriteError& error) {
+    return "Le fichier « " + path + " » n'a pas pu être écrit. " + error.Message();
+}
+
 std::string JournalStatusText(const FileWriteError& error) {
     return "Journal des paris non écrit : " + error.Message();
 }

@@ -34,4 +34,10 @@ JournalFilterChoice JournalFilterFrom(const std::string& raceFile, std::string_v
 std::string JournalFailureText(const std::string& folder, const FileWriteError& error);
 std::string JournalStatusText(const FileWriteError& error);
 
+// An export of the journal window: refused over the journal or a race file, or failed.
+inline constexpr const char* JournalExportRefused =
+    "Ce nom est celui du journal ou d'un fichier de courses : choisissez un autre nom de fichier "
+    "CSV.";
+std::string JournalExportFailed(const std::string& path, const FileWriteError& error);
+
 } // namespace sg

@@ -226,24 +226,17 @@ std::optional<FileWriteError> AppendToJournal(const std::string& folder,
 
 Journal ParseJournal(std::string_view content) {
     Journal journal;
-    int number = 0;
-    while (!content.empty()) {
-        std::size_t end = content.find('\n');
-        std::string_view line = content.substr(0, end);
-        bool complete = end != std::string_view::npos;
-        content = complete ? content.substr(end + 1) : std::string_view();
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    ForEachLine(content, [&journal](std::string_view line, int number, bool complete) {
         // Two programs starting the journal at once may both write the header.
-        if (line.empty() || line == JournalHeader) continue;
+        if (line.empty() || line == JournalHeader) return;
         auto entry = complete ? ParseJournalLine(line) : std::nullopt;
         if (!entry) {
             journal.notes.push_back("Ligne " + std::to_string(number) +
                                     " du journal ignorée : elle est incomplète ou abîmée.");
-            continue;
+            return;
         }
         journal.entries.push_back(std::move(*entry));
-    }
+    });
     return journal;
 }
 

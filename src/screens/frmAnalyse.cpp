@@ -55,7 +55,7 @@ std::string JoinedValues(const std::vector<SummaryLine>& lines, const char* betw
 frmAnalyse::frmAnalyse(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmAnalyse");
     setWindowTitle("Analyse du pari");
-    resize(1060, 700);
+    resize(1140, 700);
     char separator = screens_.state.settings.DecimalSeparator;
     auto withSeparator = [separator](std::string text) {
         std::replace(text.begin(), text.end(), '.', separator);
@@ -132,8 +132,8 @@ frmAnalyse::frmAnalyse(Screens& screens) : QWidget(nullptr), screens_(screens) {
     right->addWidget(placed);
     right->addStretch(1);
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
     auto* page = new QVBoxLayout(this);
     page->addWidget(lblPari);
     page->addWidget(lblEtat);

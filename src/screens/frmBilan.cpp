@@ -8,12 +8,12 @@
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
 #include "screens/Controls.h"
+#include "screens/SaveDialog.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -311,15 +311,8 @@ void frmBilan::cmdExporter_Click() {
     namespace fs = std::filesystem;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
     fs::path folder = fs::path(resultPath_).parent_path();
-    auto* dialog =
-        new QFileDialog(this, "Exporter en CSV", Q((folder / ("bilan-" + set + ".csv")).string()),
-                        "Fichiers CSV (*.csv)");
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("csv");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { ExportCsv(S(path)); });
-    dialog->open();
+    AskWhereToSaveCsv(this, Q((folder / ("bilan-" + set + ".csv")).string()),
+                      [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {

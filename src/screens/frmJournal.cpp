@@ -4,13 +4,13 @@
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
 #include "screens/Controls.h"
+#include "screens/SaveDialog.h"
 #include "screens/Screens.h"
 #include "screens/TextTables.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,14 +136,8 @@ void frmJournal::cmdAfficher_Click() {
 }
 
 void frmJournal::cmdExporter_Click() {
-    QString start = QDir::home().filePath("journal-des-paris-export.csv");
-    auto* dialog = new QFileDialog(this, "Exporter en CSV", start, "Fichiers CSV (*.csv)");
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("csv");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { ExportCsv(S(path)); });
-    dialog->open();
+    AskWhereToSaveCsv(this, QDir::home().filePath("journal-des-paris-export.csv"),
+                      [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool frmJournal::ExportCsv(const std::string& path) {
@@ -153,13 +147,11 @@ bool frmJournal::ExportCsv(const std::string& path) {
     // The export is written whole: it must never take the place of the journal or a race file.
     if (HasRaceFileExtension(path) ||
         (!folder.empty() && fs::equivalent(path, JournalPathIn(folder), error))) {
-        screens_.prompter.message("Ce nom est celui du journal ou d'un fichier de courses : "
-                                  "choisissez un autre nom de fichier CSV.");
+        screens_.prompter.message(JournalExportRefused);
         return false;
     }
     if (auto failed = WriteWholeFile(path, JournalText(shown_))) {
-        screens_.prompter.message("Le fichier « " + path + " » n'a pas pu être écrit. " +
-                                  failed->Message());
+        screens_.prompter.message(JournalExportFailed(path, *failed));
         return false;
     }
     return true;

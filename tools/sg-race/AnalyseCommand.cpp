@@ -1,12 +1,13 @@
 #include "AnalyseCommand.h"
 
+#include "ToolArguments.h"
+
 #include "app/BetAnalysisTexts.h"
 #include "numbers/Numbers.h"
 #include "numbers/OddsText.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 namespace sg {
 
@@ -17,10 +18,6 @@ using Failure = std::optional<std::string>;
 constexpr int MaxRunners = 22;
 constexpr double MaxOdds = 1e6;
 constexpr double SmallestAmount = 0.01;
-
-std::string Quoted(const std::string& text) {
-    return "« " + VisibleControls(text) + " »";
-}
 
 struct Request {
     std::vector<std::string> odds;
@@ -44,14 +41,6 @@ std::optional<float> OddsArgument(const std::string& text, int offset) {
     std::string pointed = text;
     std::replace(pointed.begin(), pointed.end(), ',', '.');
     return OddsTextChanged(pointed, offset).odds;
-}
-
-std::optional<int> WholeIn(const std::string& text, int low, int high) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return {};
-    if (value < low || value > high) return std::nullopt;
-    return value;
 }
 
 constexpr std::array<const char*, 7> ValueOptions = {

@@ -3,6 +3,7 @@
 #include "AnalyseCommand.h"
 #include "BacktestCommand.h"
 #include "DemoRaceFile.h"
+#include "ToolArguments.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 
@@ -19,12 +20,6 @@ const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER 
                           "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS]";
 
 using Failure = std::optional<std::string>;
-
-// What the user gave, quoted; a control character in it is written visibly, so the message
-// stays one line.
-std::string Quoted(const std::string& text) {
-    return "« " + VisibleControls(text) + " »";
-}
 
 // A whole decimal number filling the whole argument (unlike the leading-number parse, "5x" is
 // refused here: a mistyped argument must not select some other race).

@@ -37,9 +37,30 @@ void SetCell(QTableWidget* table, int row, int column, const std::string& text, 
     table->setItem(row, column, item);
 }
 
+// Laying out a table again costs more than the whole analysis: a table that would show the
+// same texts is left as it is.
+bool Shows(const QTableWidget* table, const std::vector<std::string>& header,
+           const std::vector<std::vector<std::string>>& rows) {
+    if (table->columnCount() != static_cast<int>(header.size()) ||
+        table->rowCount() != static_cast<int>(rows.size()))
+        return false;
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        const QTableWidgetItem* title = table->horizontalHeaderItem(static_cast<int>(c));
+        if (!header[c].empty() && (!title || S(title->text()) != header[c])) return false;
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size() && c < header.size(); ++c) {
+            const QTableWidgetItem* item = table->item(static_cast<int>(r), static_cast<int>(c));
+            if (!item || S(item->text()) != rows[r][c]) return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void ShowTable(QTableWidget* table, const TextTable& texts, bool fitHeight, int textColumns) {
+    if (Shows(table, texts.header, texts.rows)) return;
     table->setColumnCount(static_cast<int>(texts.header.size()));
     QStringList header;
     for (const std::string& title : texts.header) header << Q(title);
@@ -54,6 +75,9 @@ void ShowTable(QTableWidget* table, const TextTable& texts, bool fitHeight, int 
 }
 
 void ShowLines(QTableWidget* table, const std::vector<SummaryLine>& lines) {
+    std::vector<std::vector<std::string>> rows;
+    for (const SummaryLine& line : lines) rows.push_back({line.label, line.value});
+    if (Shows(table, {"", ""}, rows)) return;
     table->horizontalHeader()->hide();
     table->setColumnCount(2);
     table->setRowCount(static_cast<int>(lines.size()));

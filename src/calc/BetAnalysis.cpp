@@ -83,6 +83,7 @@ void FillBudget(BetAnalysis& analysis, const std::vector<double>& odds,
                 const std::optional<double>& budget) {
     analysis.budget = budget.value_or(analysis.total);
     std::vector<double> weights;
+    weights.reserve(odds.size());
     for (double c : odds) weights.push_back(1 / PayoutFactor(c));
     auto cents = std::llround(std::clamp(analysis.budget, 0.0, 1e13) * 100);
     std::vector<long long> shares = ShareCents(cents, weights);

@@ -39,7 +39,7 @@ std::optional<std::int64_t> AmountCents(std::string_view text) {
     bool negative = text[0] == '-';
     auto euros = WholeNumber(text.substr(negative ? 1 : 0, comma - (negative ? 1 : 0)));
     if (!euros || *euros < 0 || *euros > 90'000'000'000'000'000) return std::nullopt;
-    std::int64_t cents = *euros * 100 + (fraction[0] - '0') * 10 + (fraction[1] - '0');
+    std::int64_t cents = *euros * 100 + std::int64_t{fraction[0] - '0'} * 10 + (fraction[1] - '0');
     return negative ? -cents : cents;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/Settings.h"
 #include "calc/CalculatorState.h"
+#include "ledger/Journal.h"
 #include "ledger/LedgerState.h"
 #include "racefile/RaceSession.h"
 
@@ -18,9 +19,10 @@ struct SharedState {
     Settings settings;
     RaceSession race;
     LedgerState ledger;
+    JournalState journal; // where the program runs keeps it: no start value to go back to
 
     // Every value back to its start value, as the main window's load leaves them; the user's
-    // decimal separator stays.
+    // decimal separator and the journal stay.
     void LoadStartValues();
 };
 

@@ -24,4 +24,17 @@ std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line);
 // One line of fields, each through CsvField, joined by ";" (no line end).
 std::string CsvLine(const std::vector<std::string>& fields);
 
+// Calls visit(line, number, complete) for each line of a text, numbered from 1, without its
+// line end ("\n" or "\r\n"); `complete` is false for a last line that has none (cut short).
+template <typename Visit> void ForEachLine(std::string_view content, Visit visit) {
+    for (int number = 1; !content.empty(); ++number) {
+        std::size_t end = content.find('\n');
+        std::string_view line = content.substr(0, end);
+        bool complete = end != std::string_view::npos;
+        content = complete ? content.substr(end + 1) : std::string_view();
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        visit(line, number, complete);
+    }
+}
+
 } // namespace sg

@@ -113,23 +113,16 @@ const RaceIndexEntry* RaceIndex::Find(std::int32_t race) const {
 RaceIndex ParseRaceIndex(std::string_view content) {
     RaceIndex index;
     std::map<std::int32_t, RaceIndexEntry> byRace;
-    int number = 0;
-    while (!content.empty()) {
-        std::size_t end = content.find('\n');
-        std::string_view line = content.substr(0, end);
-        bool complete = end != std::string_view::npos;
-        content = complete ? content.substr(end + 1) : std::string_view();
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || (number == 1 && line == RaceIndexHeader)) continue;
+    ForEachLine(content, [&](std::string_view line, int number, bool complete) {
+        if (line.empty() || (number == 1 && line == RaceIndexHeader)) return;
         auto entry = complete ? ParseRaceIndexLine(line) : std::nullopt;
         if (!entry) {
             index.notes.push_back("Ligne " + std::to_string(number) +
                                   " de l'index ignorée : elle est incomplète ou abîmée.");
-            continue;
+            return;
         }
         byRace[entry->race] = std::move(*entry);
-    }
+    });
     index.entries.reserve(byRace.size());
     for (auto& [race, entry] : byRace) index.entries.push_back(std::move(entry));
     return index;

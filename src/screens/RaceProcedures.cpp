@@ -6,6 +6,7 @@
 #include "numbers/Numbers.h"
 #include "racefile/Navigation.h"
 #include "racefile/RaceLoading.h"
+#include "screens/BetJournal.h"
 #include "screens/Controls.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
@@ -168,6 +169,7 @@ void RaceProcedures::Play() {
     main.SetHintLine(
         ArrivalMessage(state.ledger.ArrivalNumbers, WinnerPayoutText(state.race.RaceRecord)));
     ShowArrivalColours();
+    JournalPlay(screens_, bet, outcome.won);
 }
 
 void RaceProcedures::SaveResults() {

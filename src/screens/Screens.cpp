@@ -1,8 +1,10 @@
 #include "screens/Screens.h"
 
+#include "screens/frmAnalyse.h"
 #include "screens/frmBilan.h"
 #include "screens/frmCote.h"
 #include "screens/frmJeuGagnant.h"
+#include "screens/frmJournal.h"
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
 #include "screens/rappJS.h"
@@ -17,6 +19,8 @@ Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& shar
 Screens::~Screens() {
     // The secondary windows go before the main one they refer to.
     fileDialog_.reset();
+    journal_.reset();
+    analysis_.reset();
     backtest_.reset();
     variation_.reset();
     results_.reset();
@@ -56,6 +60,16 @@ void Screens::RaceFileOpened() {
     if (backtest_) backtest_->RaceFileChanged();
 }
 
+frmAnalyse& Screens::analysis() {
+    if (!analysis_) analysis_ = std::make_unique<frmAnalyse>(*this);
+    return *analysis_;
+}
+
+frmJournal& Screens::journal() {
+    if (!journal_) journal_ = std::make_unique<frmJournal>(*this);
+    return *journal_;
+}
+
 frmOuvrir* Screens::openFileDialog() {
     if (frmOuvrir* pending = pendingFileDialog()) {
         pending->raise();
@@ -74,7 +88,8 @@ frmOuvrir* Screens::pendingFileDialog() const {
 
 const std::vector<std::string>& Screens::WindowNames() {
     static const std::vector<std::string> names = {"frmJeuGagnant", "frmOptions", "frmOuvrir",
-                                                   "rappJS",        "frmCote",    "frmBilan"};
+                                                   "rappJS",        "frmCote",    "frmBilan",
+                                                   "frmAnalyse",    "frmJournal"};
     return names;
 }
 
@@ -88,6 +103,8 @@ QWidget* Screens::window(const std::string& name, bool create) {
     if (name == "rappJS") return create || results_ ? &results() : nullptr;
     if (name == "frmCote") return create || variation_ ? &variation() : nullptr;
     if (name == "frmBilan") return create || backtest_ ? &backtest() : nullptr;
+    if (name == "frmAnalyse") return create || analysis_ ? &analysis() : nullptr;
+    if (name == "frmJournal") return create || journal_ ? &journal() : nullptr;
     if (name == "frmOuvrir") return pendingFileDialog();
     return nullptr;
 }

@@ -16,9 +16,11 @@ class QWidget;
 
 namespace sg {
 
+class frmAnalyse;
 class frmBilan;
 class frmCote;
 class frmJeuGagnant;
+class frmJournal;
 class frmOptions;
 class frmOuvrir;
 class rappJS;
@@ -32,10 +34,12 @@ class Screens {
     Screens& operator=(const Screens&) = delete;
 
     frmJeuGagnant& main();
-    frmOptions& options(); // created on first use, then only hidden and shown
-    rappJS& results();     // the same
-    frmCote& variation();  // the same
-    frmBilan& backtest();  // the same
+    frmOptions& options();  // created on first use, then only hidden and shown
+    rappJS& results();      // the same
+    frmCote& variation();   // the same
+    frmBilan& backtest();   // the same
+    frmAnalyse& analysis(); // the same
+    frmJournal& journal();  // the same
     RaceProcedures& race() { return race_; }
 
     // Another race file is open: the windows that show something of the former one forget it.
@@ -68,6 +72,8 @@ class Screens {
     std::unique_ptr<rappJS> results_;
     std::unique_ptr<frmCote> variation_;
     std::unique_ptr<frmBilan> backtest_;
+    std::unique_ptr<frmAnalyse> analysis_;
+    std::unique_ptr<frmJournal> journal_;
     std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 

@@ -9,13 +9,12 @@
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
 #include "screens/Controls.h"
+#include "screens/SaveDialog.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
-#include <QAbstractFileIconProvider>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +27,6 @@
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -399,20 +397,6 @@ const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {
     return set == OddsSet::PMH ? pmh_ : pmu_;
 }
 
-namespace {
-
-// The types of the export dialog's list in French: the toolkit's own say "Folder" and "csv File".
-class FrenchFileTypes : public QAbstractFileIconProvider {
-  public:
-    QString type(const QFileInfo& info) const override {
-        if (info.isDir()) return "Dossier";
-        QString suffix = info.suffix().toUpper();
-        return suffix.isEmpty() ? QString("Fichier") : "Fichier " + suffix;
-    }
-};
-
-} // namespace
-
 // Nothing to export, or figures that no longer answer the choices shown: said, and true.
 bool frmBilan::ExportRefused() {
     if (!pmh_.empty() && !IsOutOfDate()) return false;
@@ -426,33 +410,8 @@ void frmBilan::cmdExporter_Click() {
     if (ExportRefused()) return;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
     fs::path folder = fs::path(resultPath_).parent_path();
-    auto* dialog =
-        new QFileDialog(this, "Exporter en CSV", Q((folder / ("bilan-" + set + ".csv")).string()),
-                        "Fichiers CSV (*.csv)");
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("csv");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    // One for every dialog, and for the whole run: a dialog may read it until it is gone.
-    static auto* const types = new FrenchFileTypes;
-    dialog->setIconProvider(types);
-    dialog->setLabelText(QFileDialog::LookIn, "Dossier :");
-    dialog->setLabelText(QFileDialog::FileName, "Nom du fichier :");
-    dialog->setLabelText(QFileDialog::FileType, "Type :");
-    dialog->setLabelText(QFileDialog::Accept, "Enregistrer");
-    dialog->setLabelText(QFileDialog::Reject, "Annuler");
-    // Wide enough for the names, and the sizes, types and dates as wide as their titles.
-    dialog->resize(820, 480);
-    if (auto* list = dialog->findChild<QTreeView*>()) {
-        QHeaderView* titles = list->header();
-        titles->setStretchLastSection(false);
-        titles->setSectionResizeMode(0, QHeaderView::Stretch);
-        for (int column = 1; column < titles->count(); ++column)
-            titles->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    }
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { ExportCsv(S(path)); });
-    dialog->open();
+    AskWhereToSaveCsv(this, Q((folder / ("bilan-" + set + ".csv")).string()),
+                      [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {

@@ -10,6 +10,7 @@
 #include "screens/DropDownBox.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
+#include "screens/frmAnalyse.h"
 #include "screens/frmCote.h"
 #include "screens/frmOptions.h"
 
@@ -99,6 +100,7 @@ void frmJeuGagnant::ConnectHandlers() {
     connect(Image2, &PictureBox::clicked, this, [this] { Image2_Click(); });
     connect(Image2, &PictureBox::mouseMoved, this, [this] { Image2_MouseMove(); });
     connect(cmdEvolution, &QPushButton::clicked, this, [this] { cmdEvolution_Click(); });
+    connect(cmdAnalyse, &QPushButton::clicked, this, [this] { cmdAnalyse_Click(); });
     for (int i = 1; i <= 9; ++i)
         connect(cmdSupprimer[i], &QPushButton::clicked, this, [this, i] { cmdSupprimer_Click(i); });
     txtNbrepartants->installEventFilter(this);
@@ -213,9 +215,11 @@ StakeTexts frmJeuGagnant::ReadStakeTexts() const {
 void frmJeuGagnant::WriteStakeTexts(const StakeTexts& texts, bool withProfit) {
     for (int i = 1; i <= 9; ++i) Label2[i]->setText(Q(texts.Label2[i]));
     Label19->setText(Q(texts.Label19));
-    if (!withProfit) return;
-    Label4->setText(Q(texts.Label4));
-    lblRapport->setText(Q(texts.lblRapport));
+    if (withProfit) {
+        Label4->setText(Q(texts.Label4));
+        lblRapport->setText(Q(texts.lblRapport));
+    }
+    emit betChanged();
 }
 
 void frmJeuGagnant::Command1_Click() {
@@ -247,6 +251,7 @@ void frmJeuGagnant::Option1_Click(int) {
     HorseCountChoice choice{SelectedHorseCount(), OddsTexts(), S(txtRecherche->text())};
     HorseCountAdapter adapter(*this);
     SelectHorseCount(screens_.state.calc, adapter, choice);
+    emit betChanged();
 }
 
 void frmJeuGagnant::ShowPlayedColumns(int k) {
@@ -313,6 +318,7 @@ void frmJeuGagnant::StoreOdds(int index) {
     if (change.odds) screens_.state.calc.OddsTable[index] = *change.odds;
     // Stored before the picker moves: a picker that rewrites the text stores its own value.
     if (change.picker) SetScrollValue(HScroll2[index], *change.picker);
+    emit betChanged();
 }
 
 void frmJeuGagnant::txtCote_Change(int index) {
@@ -455,6 +461,10 @@ void frmJeuGagnant::cmdEvolution_Click() {
     variation.show();
     variation.raise();
     variation.activateWindow();
+}
+
+void frmJeuGagnant::cmdAnalyse_Click() {
+    screens_.analysis().ShowForBet();
 }
 
 void frmJeuGagnant::SetRowOdds(int row, const std::string& text) {

@@ -64,6 +64,7 @@ class frmJeuGagnant : public QWidget {
     void Image2_Click();
     void Image2_MouseMove();
     void cmdEvolution_Click();
+    void cmdAnalyse_Click();
 
     // What the options window asks of this one after a change of the odds convention: the
     // convention's name in the corner, every odds box converted again, "Rafraîchir" pressed.
@@ -134,6 +135,11 @@ class frmJeuGagnant : public QWidget {
     PictureBox* imgCourses = nullptr;
     PictureBox* Image2 = nullptr;
     QPushButton* cmdEvolution = nullptr;
+    QPushButton* cmdAnalyse = nullptr; // "Analyse du pari"
+
+  signals:
+    // The stakes shown, an odds stored or the horses played changed: the analysis follows.
+    void betChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

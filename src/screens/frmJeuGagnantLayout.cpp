@@ -133,6 +133,7 @@ void frmJeuGagnant::BuildWidgets() {
     Command1 = MakeButton(this, "Command1", "Cliquez pour calculer montant à jouer par cheval",
                           {312, 314, 324, 30});
     Command2 = MakeButton(this, "Command2", "Cliquez pour un exemple", {312, 348, 200, 24});
+    cmdAnalyse = MakeButton(this, "cmdAnalyse", "Analyse du pari", {516, 348, 120, 24});
 
     // The target profit, the wanted profit and the ratio.
     Label6 = MakeLabel(this, "Label6", "Bénéfice recherché", {8, 410, 130, 20});
@@ -202,15 +203,15 @@ void frmJeuGagnant::BuildWidgets() {
          txtCote[6],      txtCote[7],      txtCote[8],      txtCote[9],      Option1[10],
          Option1[1],      Option1[0],      Option1[2],      Option1[3],      Option1[4],
          Option1[5],      Option1[6],      Option1[7],      Option2[0],      Option2[1],
-         Option2[2],      Command1,        Command2,        HScroll1,        txtRecherche,
-         cmdAccepter,     cmdRafraichir,   cmdAlademande,   txtArrondir,     txtNbrepartants,
-         cmdVoirTous,     cmdOptions,      Command3,        cmdEvolution,    Combo1[1],
-         Combo1[2],       Combo1[3],       Combo1[4],       Combo1[5],       Combo1[6],
-         Combo1[7],       Combo1[8],       Combo1[9],       HScroll2[1],     HScroll2[2],
-         HScroll2[3],     HScroll2[4],     HScroll2[5],     HScroll2[6],     HScroll2[7],
-         HScroll2[8],     HScroll2[9],     cmdSupprimer[1], cmdSupprimer[2], cmdSupprimer[3],
-         cmdSupprimer[4], cmdSupprimer[5], cmdSupprimer[6], cmdSupprimer[7], cmdSupprimer[8],
-         cmdSupprimer[9], Command5});
+         Option2[2],      Command1,        Command2,        cmdAnalyse,      HScroll1,
+         txtRecherche,    cmdAccepter,     cmdRafraichir,   cmdAlademande,   txtArrondir,
+         txtNbrepartants, cmdVoirTous,     cmdOptions,      Command3,        cmdEvolution,
+         Combo1[1],       Combo1[2],       Combo1[3],       Combo1[4],       Combo1[5],
+         Combo1[6],       Combo1[7],       Combo1[8],       Combo1[9],       HScroll2[1],
+         HScroll2[2],     HScroll2[3],     HScroll2[4],     HScroll2[5],     HScroll2[6],
+         HScroll2[7],     HScroll2[8],     HScroll2[9],     cmdSupprimer[1], cmdSupprimer[2],
+         cmdSupprimer[3], cmdSupprimer[4], cmdSupprimer[5], cmdSupprimer[6], cmdSupprimer[7],
+         cmdSupprimer[8], cmdSupprimer[9], Command5});
     UseDesktopKeys(this, false);
 }
 

@@ -1,11 +1,13 @@
 #include "screens/frmOptions.h"
 
 #include "app/Messages.h"
+#include "screens/BetJournal.h"
 #include "screens/Controls.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
 #include "screens/frmBilan.h"
 #include "screens/frmJeuGagnant.h"
+#include "screens/frmJournal.h"
 #include "screens/rappJS.h"
 
 #include <QCloseEvent>
@@ -49,7 +51,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 566);
+    setFixedSize(440, 636);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -74,7 +76,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                                  {192, 58, 216, 28});
     cmdBilan->setEnabled(false);
 
-    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 210});
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 280});
     FrameJeu->setTitle("Jeu et bilan");
     Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
     QFont bold = Command1->font();
@@ -94,6 +96,11 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     lblBilan = Make<QLabel>(FrameJeu, "lblBilan", Q(start.lblBilan), {46, 170, 362, 26});
     lblBilan->setFont(bold);
     lblBilan->setWordWrap(true);
+    cmdJournal =
+        Make<QPushButton>(FrameJeu, "cmdJournal", "Journal des paris...", {12, 206, 170, 28});
+    lblJournal = Make<QLabel>(FrameJeu, "lblJournal", "", {12, 238, 396, 36});
+    lblJournal->setWordWrap(true);
+    SetForeColor(lblJournal, QColor(180, 0, 0));
 
     OnSelect(this, OptionPlus1, [this](int i) { OptionPlus1_Click(i); });
     OnSelect(this, OptionPMHouPMU, [this](int i) { OptionPMHouPMU_Click(i); });
@@ -104,6 +111,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
             [this] { cmdRapportsetArrivee_Click(); });
     connect(cmdBilan, &QPushButton::clicked, this, [this] { cmdBilan_Click(); });
+    connect(cmdJournal, &QPushButton::clicked, this, [this] { cmdJournal_Click(); });
     UseDesktopKeys(this, true);
 }
 
@@ -151,6 +159,16 @@ void frmOptions::Command1_Click() {
 void frmOptions::cmdMettreazero_Click() {
     screens_.state.calc.StakeTotalWhole = 0;
     ShowBalance(ResetLedger(screens_.state.ledger));
+    JournalReset(screens_);
+}
+
+void frmOptions::cmdJournal_Click() {
+    screens_.journal().ShowJournal();
+}
+
+void frmOptions::ShowJournalStatus(const std::string& text, const std::string& details) {
+    lblJournal->setText(Q(text));
+    lblJournal->setToolTip(Q(details));
 }
 
 void frmOptions::ShowBalance(const BalanceTexts& texts) {

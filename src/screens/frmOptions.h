@@ -31,12 +31,15 @@ class frmOptions : public QWidget {
     void cmdBilan_Click();
     void Command1_Click();
     void cmdMettreazero_Click();
+    void cmdJournal_Click();
 
     // The path of the race file now open.
     void ShowFilePath(const std::string& path);
     // The balance after a play or a reset; the mark changes only with a play.
     void ShowBalance(const BalanceTexts& texts);
     void PaintBalanceMark(const Rgb& colour);
+    // Why the journal of bets could not be written (said once per run), in short and in full.
+    void ShowJournalStatus(const std::string& text, const std::string& details);
 
     std::array<QGroupBox*, 2> Frame2{};
     QGroupBox* Frame1 = nullptr;
@@ -57,6 +60,8 @@ class frmOptions : public QWidget {
     QLabel* lblTotaldesgains = nullptr;
     QLabel* lblBilan = nullptr;
     ShapeBox* Shape1 = nullptr;
+    QPushButton* cmdJournal = nullptr; // the journal of bets
+    QLabel* lblJournal = nullptr;      // its status: empty while it is written
 
   protected:
     void closeEvent(QCloseEvent* event) override; // the close box only hides the window

@@ -1,5 +1,7 @@
 #include "BacktestCommand.h"
 
+#include "ToolArguments.h"
+
 #include "app/BacktestExport.h"
 #include "app/BacktestTexts.h"
 #include "numbers/Numbers.h"
@@ -17,18 +19,6 @@ namespace sg {
 namespace {
 
 using Failure = std::optional<std::string>;
-
-std::string Quoted(const std::string& text) {
-    return "« " + VisibleControls(text) + " »";
-}
-
-std::optional<int> WholeIn(const std::string& text, int low, int high) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return {};
-    if (value < low || value > high) return std::nullopt;
-    return value;
-}
 
 // The options followed by a value; --rapports stands alone.
 constexpr std::array<const char*, 8> ValueOptions = {

@@ -1,7 +1,9 @@
 #include "RaceToolCommands.h"
 
+#include "AnalyseCommand.h"
 #include "BacktestCommand.h"
 #include "DemoRaceFile.h"
+#include "ToolArguments.h"
 #include "app/Messages.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
@@ -15,15 +17,10 @@ namespace {
 
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
-                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS]";
+                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS] | "
+                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS]";
 
 using Failure = std::optional<std::string>;
-
-// What the user gave, quoted; a control character in it is written visibly, so the message
-// stays one line.
-std::string Quoted(const std::string& text) {
-    return "« " + VisibleControls(text) + " »";
-}
 
 // A whole decimal number filling the whole argument (unlike the leading-number parse, "5x" is
 // refused here: a mistyped argument must not select some other race).
@@ -195,6 +192,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "set") return Set(arguments);
     if (command == "demo") return Demo(arguments);
     if (command == "bilan") return RunBacktestCommand(arguments, out);
+    if (command == "analyse") return RunAnalyseCommand(arguments, out);
     return Usage;
 }
 

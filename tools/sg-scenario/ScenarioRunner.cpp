@@ -19,6 +19,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 namespace sg {
@@ -70,6 +71,8 @@ ScenarioRunner::ScenarioRunner(char decimalSeparator, std::string folder,
       screens_(state_, prompter_, prompter_, Q(folder)), folder_(std::move(folder)),
       out_(std::move(out)) {
     state_.settings.DecimalSeparator = decimalSeparator;
+    // The journal goes where XDG_DATA_HOME says, and nowhere without it: never the user's own.
+    state_.journal.folder = JournalFolder(std::getenv("XDG_DATA_HOME"), nullptr);
     screens_.main().show();
 }
 

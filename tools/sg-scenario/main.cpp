@@ -69,6 +69,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     folder = dir.absolutePath().toStdString();
+    // The journal of bets is written inside the folder, hidden from the file dialog's list.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder + "/.local/share"));
 
     sg::ScenarioRunner runner(separator, folder, [](const std::string& line) {
         std::fwrite(line.data(), 1, line.size(), stdout);

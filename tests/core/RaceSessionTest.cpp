@@ -1,9 +1,11 @@
 #include "racefile/RaceSession.h"
 
+#include "MountedFolder.h"
 #include "WorkFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 namespace sg {
@@ -14,6 +16,7 @@ class RaceSessionTest : public ::testing::Test {
     void SetUp() override {
         std::mt19937 random(11);
         for (auto& byte : bytes) byte = static_cast<char>(random());
+        Put(bytes, 1, RaceField::RunnerCount, 1, "12"); // a race file, whatever the rest holds
         std::ofstream(path, std::ios::binary) << bytes;
     }
     static void Put(std::string& file, int race, RaceField field, int at, const std::string& text) {
@@ -83,6 +86,69 @@ TEST_F(RaceSessionTest, TheDialogsChecksOfAPath) {
     EXPECT_TRUE(ProbeRaceFilePath(path));
     EXPECT_FALSE(ProbeRaceFilePath(folder.File("absent/x.tur")));
     EXPECT_EQ(Contents(path), bytes);
+    struct Case {
+        const char *folder, *typed, *path;
+    } cases[] = {{"/a/b", "x.tur", "/a/b/x.tur"},
+                 {"/", "x.tur", "/x.tur"},
+                 {"/a", "sub/x.tur", "/a/sub/x.tur"},
+                 {"/a/b", "/home/c/x.tur", "/home/c/x.tur"}};
+    for (const auto& c : cases) EXPECT_EQ(ChosenPathOf(c.folder, c.typed), c.path) << c.typed;
+}
+
+// What is not a race file, or may not be written, opens for reading only: shown, never saved.
+TEST_F(RaceSessionTest, FilesThatAreNoRaceFilesAreNeverWritten) {
+    using enum RaceFileFailure;
+    std::string race = std::string(RaceRecordSize, ' ');
+    auto counted = [&race](const std::string& count) {
+        return std::string(race).replace(LayoutOf(RaceField::RunnerCount).offset, 2, count);
+    };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::optional<RaceFileFailure> readOnly;
+        bool forReading = false;
+    } cases[] = {
+        {"notes", "Mes notes sur les courses du jour", ShorterThanARace},
+        {"empty", "", std::nullopt},
+        {"letters", counted("ab"), NotARaceFile},
+        {"sign", counted("-1"), NotARaceFile},
+        {"digits", counted(" 9"), std::nullopt},
+        {"zero bytes", counted(std::string(2, '\0')), std::nullopt},
+        {"last race cut short", counted("8 ") + race.substr(0, 9000), std::nullopt},
+        {"asked for reading", counted("8 "), OpenedForReading, true},
+    };
+    for (const auto& c : cases) {
+        std::string file = folder.File(std::string(c.name) + ".tur");
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        RaceSession session;
+        ASSERT_TRUE(session.Open(file, c.forReading)) << c.name;
+        EXPECT_EQ(session.ReadOnlyReason(), c.readOnly) << c.name;
+        EXPECT_TRUE(ProbeRaceFilePath(file)) << c.name;
+        session.RaceRecord.SetSlot(*PayoutSlot(0), "4.5");
+        auto saved = session.Save();
+        EXPECT_EQ(saved.Ok(), !c.readOnly) << c.name;
+        if (saved) continue;
+        EXPECT_EQ(saved.Error().failure, *c.readOnly) << c.name;
+        EXPECT_EQ(Contents(file), c.bytes) << c.name;
+    }
+}
+
+TEST_F(RaceSessionTest, AFileOnAReadOnlyMediumOpensForReadingOnly) {
+    MountedFolder medium;
+    if (!medium.mounted) GTEST_SKIP() << "cannot mount a file system here";
+    std::ofstream(medium.File("courses.tur"), std::ios::binary) << bytes;
+    ASSERT_TRUE(medium.MakeReadOnly());
+    RaceSession session;
+    ASSERT_TRUE(session.Open(medium.File("courses.tur")));
+    EXPECT_EQ(session.ReadOnlyReason(), RaceFileFailure::ReadOnly);
+    EXPECT_TRUE(ProbeRaceFilePath(medium.File("courses.tur")));
+    auto saved = session.Save();
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.Error().failure, RaceFileFailure::ReadOnly);
+    // What cannot be opened at all still fails there: a new file.
+    EXPECT_FALSE(ProbeRaceFilePath(medium.File("nouveau.tur")));
+    EXPECT_FALSE(session.Open(medium.File("nouveau.tur")));
+    EXPECT_EQ(session.RaceFilePath(), medium.File("courses.tur"));
 }
 
 } // namespace

@@ -78,7 +78,7 @@ QString Screens::fileDialogFolder() const {
 
 QString Screens::demoFile() const {
     QDir folder(programFolder_);
-    for (const char* place : {"demo.tur", "../share/simple-gagnant/demo.tur"}) {
+    for (const char* place : {"demo.tur", SG_DATA_FROM_PROGRAM "/demo.tur"}) {
         QFileInfo file(folder.filePath(place));
         if (file.isFile() && file.isReadable()) return QDir::cleanPath(file.absoluteFilePath());
     }

@@ -118,8 +118,12 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);
         return;
     }
+    double scale = std::max(Smallest, double(area.width()) / needed);
     QFont smaller = font();
-    smaller.setPointSizeF(std::max(Smallest, double(area.width()) / needed) * font().pointSizeF());
+    if (font().pointSizeF() > 0)
+        smaller.setPointSizeF(scale * font().pointSizeF());
+    else
+        smaller.setPixelSize(std::max(1, int(scale * font().pixelSize())));
     QFontMetrics metrics(smaller);
     QString fitted = metrics.elidedText(shown, Qt::ElideMiddle, area.width());
     setToolTip(fitted == shown ? QString() : shown);

@@ -1,6 +1,6 @@
-// A small file system of its own on a fresh folder, which a test fills and then makes
-// read-only: the tests run as root, for whom permission bits protect nothing. Where mounting is
-// not allowed, `mounted` is false and the test skips.
+// A file system of its own on a fresh folder, which a test fills and then makes read-only: the
+// tests run as root, for whom permission bits protect nothing. `mounted` is false (the test
+// skips) where mounting is not allowed.
 #pragma once
 
 #include "WorkFolder.h"
@@ -14,14 +14,9 @@ struct MountedFolder {
     fs::path path = work.path / "mounted";
     bool mounted = fs::create_directory(path) &&
                    mount("tmpfs", path.c_str(), "tmpfs", 0, "size=4m,mode=0755") == 0;
-
-    MountedFolder() = default;
-    MountedFolder(const MountedFolder&) = delete;
-    MountedFolder& operator=(const MountedFolder&) = delete;
     ~MountedFolder() {
         if (mounted) umount2(path.c_str(), MNT_DETACH);
     }
-
     bool MakeReadOnly() const {
         return mount(nullptr, path.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }

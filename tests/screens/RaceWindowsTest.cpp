@@ -41,8 +41,7 @@ TEST_F(ScreenTest, ASaveThatFailsSaysWhyAndTheDialogIsOneAtATime) {
 // The file dialog of a program at `programFolder`, opened from the options.
 struct DialogOfProgramAt {
     SharedState state;
-    std::vector<std::string> lines;
-    RecordingPrompter prompter{[this](const std::string& line) { lines.push_back(line); }};
+    RecordingPrompter prompter{[](const std::string&) {}};
     Screens screens;
     frmOuvrir* dialog;
     explicit DialogOfProgramAt(const fs::path& programFolder)
@@ -53,46 +52,21 @@ struct DialogOfProgramAt {
     }
 };
 
-// Built, the demonstration file lies beside the program; installed, in the package's data
-// folder. Either way the dialog's button opens it for reading only.
-TEST(FileDialog, TheDemonstrationFileIsFoundBuiltAndInstalled) {
-    WorkFolder work;
-    fs::create_directories(work.path / "build");
-    fs::create_directories(work.path / "usr/bin");
-    fs::create_directories(work.path / "usr/share/simple-gagnant");
-    fs::create_directories(work.path / "ailleurs");
-    std::string race = std::string(RaceRecordSize, ' ').replace(54, 2, "8 ");
-    for (const char* demo : {"build/demo.tur", "usr/share/simple-gagnant/demo.tur"})
-        std::ofstream(work.path / demo, std::ios::binary) << race;
-    struct Case {
-        const char* program;
-        const char* demo; // empty: none found
-    } cases[] = {{"build", "build/demo.tur"},
-                 {"usr/bin", "usr/share/simple-gagnant/demo.tur"},
-                 {"ailleurs", ""}};
-    for (const auto& c : cases) {
-        DialogOfProgramAt program(work.path / c.program);
-        ASSERT_NE(program.dialog, nullptr);
-        EXPECT_EQ(program.dialog->dirDirectory->path().toStdString(),
-                  (work.path / c.program).string());
-        EXPECT_EQ(program.dialog->cmdDemo->isEnabled(), *c.demo != 0) << c.program;
-        if (!*c.demo) continue;
-        program.dialog->cmdDemo->click();
-        EXPECT_EQ(program.state.race.RaceFilePath(), work.File(c.demo)) << c.program;
-        EXPECT_EQ(program.state.race.ReadOnlyReason(), RaceFileFailure::OpenedForReading);
-        EXPECT_TRUE(
-            program.screens.options().lblLectureSeule->isVisibleTo(&program.screens.options()));
-        EXPECT_TRUE(program.lines.empty()) << program.lines.front();
-    }
-}
-
-// Installed, the program's folder cannot take a new file: the dialog starts at home.
-TEST(FileDialog, StartsAtHomeWhereTheProgramsFolderCannotBeWritten) {
-    MountedFolder bin;
-    if (!bin.mounted || !bin.MakeReadOnly()) GTEST_SKIP() << "cannot mount a file system here";
-    DialogOfProgramAt program(bin.path);
-    ASSERT_NE(program.dialog, nullptr);
-    EXPECT_EQ(program.dialog->dirDirectory->path(), QDir::homePath());
+// Installed, the demonstration file is in the package's data folder (built, beside the program:
+// the scenario for read-only files), and the program's folder cannot take a new file.
+TEST(FileDialog, FindsTheInstalledDemonstrationFileAndStartsAtHome) {
+    MountedFolder usr;
+    if (!usr.mounted) GTEST_SKIP() << "cannot mount a file system here";
+    fs::create_directories(usr.path / "bin");
+    fs::create_directories(usr.path / "share/simple-gagnant");
+    std::ofstream(usr.File("share/simple-gagnant/demo.tur")) << std::string(RaceRecordSize, ' ');
+    ASSERT_TRUE(usr.MakeReadOnly());
+    DialogOfProgramAt installed(usr.path / "bin");
+    ASSERT_NE(installed.dialog, nullptr);
+    EXPECT_EQ(installed.dialog->dirDirectory->path(), QDir::homePath());
+    installed.dialog->cmdDemo->click();
+    EXPECT_EQ(installed.state.race.RaceFilePath(), usr.File("share/simple-gagnant/demo.tur"));
+    EXPECT_FALSE(DialogOfProgramAt(usr.path).dialog->cmdDemo->isEnabled()); // none there
 }
 
 } // namespace

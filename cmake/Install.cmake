@@ -6,6 +6,12 @@ install(FILES data/simple-gagnant.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/simple-gagnant-48.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps RENAME simple-gagnant.png)
+# The demonstration race file that the build makes with sg-race; the file dialog's button looks
+# for it this way from the program's own folder.
+install(FILES ${CMAKE_BINARY_DIR}/demo.tur DESTINATION ${CMAKE_INSTALL_DATADIR}/simple-gagnant)
+file(RELATIVE_PATH SG_DATA_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/simple-gagnant)
+target_compile_definitions(sg_screens PRIVATE SG_DATA_FROM_PROGRAM="${SG_DATA_FROM_PROGRAM}")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME simple-gagnant)

@@ -16,6 +16,12 @@ std::string CannotOpen(const std::string& path, std::string_view reason) {
            " Le fichier de courses utilisé jusqu'ici le reste.";
 }
 
+std::string OpenedReadOnly(const std::string& path, std::string_view reason) {
+    return "Le fichier " + path + " est ouvert en lecture seule. " + std::string(reason) +
+           " Vous pouvez consulter ses courses, les jouer et en faire le bilan, mais rien n'y "
+           "sera enregistré.";
+}
+
 std::string CannotRead(int race, std::string_view reason) {
     return "La course " + std::to_string(race) + " n'a pas pu être lue. " + std::string(reason) +
            " La course affichée reste la course actuelle.";

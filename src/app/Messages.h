@@ -91,12 +91,22 @@ inline constexpr const char* DialogNameHint =
     "8 caractères maximum + extension (exemple: vincenne.tur)";
 inline constexpr const char* DialogStart = "Veuillez choisir un fichier";
 inline constexpr const char* NoFileYet = "Pas encore ouvert!";
+inline constexpr const char* DemoButton = "Fichier de démonstration";
+inline constexpr const char* DemoButtonHint =
+    "Ouvre en lecture seule les 40 courses d'exemple livrées avec le programme.";
+inline constexpr const char* NoDemoFile =
+    "Le fichier de démonstration n'a pas été trouvé avec le programme.";
+
+// A race file open for reading only: beside its path in the options and in the results window.
+inline constexpr const char* ReadOnlyNote =
+    "Lecture seule : rien n'est enregistré dans ce fichier.";
 
 // A .tur path that cannot be created or read.
 std::string BadRaceFilePath(const std::string& path);
 
 // What a race-file failure meant for the user's action, with the reason (one sentence each).
 std::string CannotOpen(const std::string& path, std::string_view reason);
+std::string OpenedReadOnly(const std::string& path, std::string_view reason);
 std::string CannotRead(int race, std::string_view reason);
 std::string CannotSave(int race, std::string_view reason);
 

@@ -7,8 +7,28 @@ namespace {
 constexpr char Separator = ';';
 constexpr char Quote = '"';
 
+// A plain number ("-40,00", "12.5"): a spreadsheet takes it for the number it is, which is what
+// an amount column wants, and it cannot run anything.
+bool IsPlainNumber(std::string_view text) {
+    if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+    bool digits = false, mark = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if ((c == ',' || c == '.') && digits && !mark) {
+            mark = true;
+            digits = false;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
 bool StartsFormula(std::string_view text) {
-    return !text.empty() && (text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@');
+    return !text.empty() &&
+           (text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@') &&
+           !IsPlainNumber(text);
 }
 
 } // namespace

@@ -9,8 +9,9 @@ namespace sg {
 
 // The picture's zones, decided from the pointer in twips from its top-left corner: the left
 // arrow, "Numéro" (upper half), "Dernière" (lower half), the right arrow. The pixel between
-// the arrows and the words belongs to none.
-enum class NavigationZone { None, Previous, Number, Last, Next };
+// the arrows and the words belongs to none. The keyboard also reaches the first race, which has
+// no zone of its own.
+enum class NavigationZone { None, Previous, Number, Last, Next, First };
 NavigationZone ZoneAt(int xTwips, int yTwips);
 
 // Race 1 stays race 1.

@@ -233,12 +233,18 @@ RaceFileStatus RaceFile::Close() {
 }
 
 RaceFileResult<std::int32_t> RaceFile::RaceCount() const {
+    auto length = Length();
+    if (!length) return length.Error();
+    auto count = RaceCountOfLength(length.Value());
+    if (!count) return ErrorOf(RaceFileFailure::FileTooLarge);
+    return *count;
+}
+
+RaceFileResult<std::uint64_t> RaceFile::Length() const {
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
     off_t length = 0;
     if (auto error = CurrentLength(descriptor_, length)) return *error;
-    auto count = RaceCountOfLength(static_cast<std::uint64_t>(length));
-    if (!count) return ErrorOf(RaceFileFailure::FileTooLarge);
-    return *count;
+    return static_cast<std::uint64_t>(length);
 }
 
 RaceFileResult<RaceRecord> RaceFile::Read(int race) const {

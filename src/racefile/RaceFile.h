@@ -44,6 +44,8 @@ class RaceFile {
 
     // The file length in records, halves to even (a file of 3.5 records counts 4).
     RaceFileResult<std::int32_t> RaceCount() const;
+    // The file length in bytes.
+    RaceFileResult<std::uint64_t> Length() const;
 
     // The whole record of race n. At or past the end of the file: zero bytes; a partial last
     // record: its bytes, then zeros. On failure nothing is returned, so the caller's record

@@ -38,6 +38,13 @@ std::string_view FrenchMessage(RaceFileFailure failure) {
         return "Le fichier de courses a été supprimé ou remplacé depuis son ouverture.";
     case RaceFileFailure::FileTooLarge:
         return "Le fichier de courses a atteint la plus grande taille permise.";
+    case RaceFileFailure::ShorterThanARace:
+        return "Ce n'est pas un fichier de courses : il est plus court qu'une course.";
+    case RaceFileFailure::NotARaceFile:
+        return "Ce n'est pas un fichier de courses : sa première course n'a pas de nombre de "
+               "partants lisible.";
+    case RaceFileFailure::OpenedForReading:
+        return "Le fichier de courses est ouvert en lecture seule.";
     }
     return "Erreur inconnue du fichier de courses.";
 }

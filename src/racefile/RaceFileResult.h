@@ -25,6 +25,10 @@ enum class RaceFileFailure {
     ReadOnly,    // read-only medium, or a file opened for reading only
     FileRemoved, // deleted or replaced while open: what is written would be lost
     FileTooLarge,
+    // Files opened for reading only, whose races are shown but never saved:
+    ShorterThanARace, // not empty, yet shorter than one race: no race file
+    NotARaceFile,     // the first race's runner count holds other than digits and blanks
+    OpenedForReading, // the user asked for reading only (the demonstration file)
 };
 
 // One sentence per failure saying its cause, never what it meant for the action that failed:

@@ -23,6 +23,47 @@ RaceRecord MergedForSave(const RaceRecord& onDisk, const RaceRecord& base,
     return merged;
 }
 
+bool IsRunnerCountByte(std::uint8_t byte) {
+    return (byte >= '0' && byte <= '9') || byte == ' ' || byte == 0;
+}
+
+std::optional<RaceFileFailure> ForeignContent(std::uint64_t length, const RaceRecord& first) {
+    if (length == 0) return std::nullopt;
+    if (length < RaceRecordSize) return RaceFileFailure::ShorterThanARace;
+    auto count = LayoutOf(RaceField::RunnerCount);
+    const auto& bytes = first.Raw();
+    for (std::size_t i = count.offset; i < count.offset + count.width; ++i) {
+        if (!IsRunnerCountByte(bytes[i])) return RaceFileFailure::NotARaceFile;
+    }
+    return std::nullopt;
+}
+
+// Opens the path as the session uses files and reads race 1; `readOnly` says why nothing may
+// be written, when so.
+RaceFileResult<RaceRecord> OpenForUse(RaceFile& file, const std::string& path, bool forReading,
+                                      std::optional<RaceFileFailure>& readOnly) {
+    readOnly.reset();
+    if (forReading) {
+        if (auto opened = file.Open(path, RaceFileAccess::ReadOnly); !opened) return opened.Error();
+        readOnly = RaceFileFailure::OpenedForReading;
+    } else if (auto opened = file.Open(path, RaceFileAccess::ReadWriteCreate); !opened) {
+        // A file the user may read but not change is still worth looking at.
+        auto failure = opened.Error().failure;
+        bool unwritable =
+            failure == RaceFileFailure::ReadOnly || failure == RaceFileFailure::NoPermission;
+        if (!unwritable || !file.Open(path, RaceFileAccess::ReadOnly)) return opened.Error();
+        readOnly = RaceFileFailure::ReadOnly;
+    }
+    auto first = file.Read(FirstRace);
+    if (!first) return first.Error();
+    if (!readOnly) {
+        auto length = file.Length();
+        if (!length) return length.Error();
+        readOnly = ForeignContent(length.Value(), first.Value());
+    }
+    return first;
+}
+
 } // namespace
 
 std::string RaceSession::RaceFilePath() const {
@@ -33,12 +74,13 @@ bool RaceSession::NoRaceFileOpen() const {
     return RaceFilePath().rfind("Fi", 0) == 0 || ChosenFilePath.empty();
 }
 
-RaceFileStatus RaceSession::Open(const std::string& path) {
+RaceFileStatus RaceSession::Open(const std::string& path, bool forReading) {
     RaceFile opened;
-    if (auto status = opened.Open(path, RaceFileAccess::ReadWriteCreate); !status) return status;
-    auto first = opened.Read(FirstRace);
+    std::optional<RaceFileFailure> readOnly;
+    auto first = OpenForUse(opened, path, forReading, readOnly);
     if (!first) return first.Error();
     file_ = std::move(opened);
+    readOnly_ = readOnly;
     loaded_ = RaceRecord = first.Value();
     CurrentRace = FirstRace;
     return RaceFileSuccess();
@@ -46,6 +88,7 @@ RaceFileStatus RaceSession::Open(const std::string& path) {
 
 void RaceSession::Close() {
     (void)file_.Close();
+    readOnly_.reset();
     CurrentRace = 0;
 }
 
@@ -62,6 +105,7 @@ RaceFileResult<std::int32_t> RaceSession::RaceCount() const {
 }
 
 RaceFileStatus RaceSession::Save() {
+    if (readOnly_) return RaceFileError{*readOnly_};
     auto onDisk = file_.Read(CurrentRace);
     if (!onDisk) return onDisk.Error();
     sg::RaceRecord merged = MergedForSave(onDisk.Value(), loaded_, RaceRecord);
@@ -79,7 +123,23 @@ bool HasRaceFileExtension(const std::string& path) {
 
 bool ProbeRaceFilePath(const std::string& path) {
     RaceFile file;
-    return file.Open(path, RaceFileAccess::ReadWriteCreate) && file.Read(FirstRace);
+    std::optional<RaceFileFailure> readOnly;
+    return OpenForUse(file, path, false, readOnly).Ok();
+}
+
+RaceFileStatus CheckRaceFileContent(const RaceFile& file) {
+    auto length = file.Length();
+    if (!length) return length.Error();
+    auto first = file.Read(FirstRace);
+    if (!first) return first.Error();
+    if (auto foreign = ForeignContent(length.Value(), first.Value()))
+        return RaceFileError{*foreign};
+    return RaceFileSuccess();
+}
+
+std::string ChosenPathOf(const std::string& folder, const std::string& typedName) {
+    if (!typedName.empty() && typedName.front() == '/') return typedName;
+    return folder + (folder.empty() || folder.back() != '/' ? "/" : "") + typedName;
 }
 
 } // namespace sg

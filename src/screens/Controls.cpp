@@ -1,11 +1,15 @@
 #include "screens/Controls.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace sg {
 
@@ -92,10 +96,68 @@ PictureBox::PictureBox(QWidget* parent, Painter painter)
     setMouseTracking(true);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+namespace {
+// The frame of the focused control among those the style draws none for.
+void DrawFocusFrame(QWidget* widget) {
+    QPainter p(widget);
+    p.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(widget->rect().adjusted(1, 1, -1, -1));
+}
+} // namespace
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    constexpr int Gap = 8;           // kept free before a right-aligned value, after its caption
+    constexpr double Smallest = 0.6; // of the font's size, before the text is cut
+    QRect area = contentsRect();
+    if (alignment() & Qt::AlignRight) area.setLeft(area.left() + Gap);
+    QString shown = text();
+    int needed = fontMetrics().horizontalAdvance(shown);
+    if (wordWrap() || textFormat() == Qt::RichText || needed <= area.width()) {
+        setToolTip({});
+        QLabel::paintEvent(event);
+        return;
+    }
+    double scale = std::max(Smallest, double(area.width()) / needed);
+    QFont smaller = font();
+    if (font().pointSizeF() > 0)
+        smaller.setPointSizeF(scale * font().pointSizeF());
+    else
+        smaller.setPixelSize(std::max(1, int(scale * font().pixelSize())));
+    QFontMetrics metrics(smaller);
+    QString fitted = metrics.elidedText(shown, Qt::ElideMiddle, area.width());
+    setToolTip(fitted == shown ? QString() : shown);
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (painter_) painter_(p, rect());
+    p.setFont(smaller);
+    style()->drawItemText(&p, area, static_cast<int>(alignment()), palette(), isEnabled(), fitted,
+                          foregroundRole());
+}
+
+void FocusScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (hasFocus()) DrawFocusFrame(this);
+}
+
+void PictureBox::setKeyHandler(KeyHandler handler) {
+    keys_ = std::move(handler);
+    setFocusPolicy(keys_ ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (painter_) painter_(p, rect());
+    }
+    if (hasFocus()) DrawFocusFrame(this);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (keys_ && keys_(event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

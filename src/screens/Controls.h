@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <QScrollBar>
 #include <QString>
 #include <QWidget>
 
@@ -12,7 +13,6 @@
 #include <initializer_list>
 #include <string>
 
-class QScrollBar;
 class QPainter;
 
 namespace sg {
@@ -39,6 +39,7 @@ inline std::string S(const QString& text) {
 
 inline const QColor White(255, 255, 255);
 inline const QColor LightGrey(192, 192, 192);
+inline const QColor ReadOnlyColour(170, 0, 0); // the note of a file open for reading only
 
 // "txtCote(3)": the name of element 3 of a control array.
 QString Indexed(const char* name, int index);
@@ -88,6 +89,27 @@ class NotifyingLabel : public QLabel {
     void textChanged();
 };
 
+// A one-line label whose text, too long for its place (a stake of 1e30), is drawn smaller and,
+// past a point, cut in the middle with the whole text in its tool tip: it never runs into the
+// caption beside it. Its text stays as written.
+class FittingLabel : public NotifyingLabel {
+  public:
+    using NotifyingLabel::NotifyingLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A scroll bar that shows the keyboard focus with a frame: the desktop's style shows none, and a
+// keyboard user would not know where the arrow keys act.
+class FocusScrollBar : public QScrollBar {
+  public:
+    explicit FocusScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A filled rectangle, such as the place mark of a runner row.
 class ShapeBox : public QFrame {
     Q_OBJECT
@@ -95,12 +117,15 @@ class ShapeBox : public QFrame {
     explicit ShapeBox(QWidget* parent);
 };
 
-// A drawn picture that reports clicks and where the mouse was pressed (in twips).
+// A drawn picture that reports clicks and where the mouse was pressed (in twips). Given keys,
+// it takes the focus from the keyboard and shows it with a frame.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
     using Painter = std::function<void(QPainter&, const QRect&)>;
+    using KeyHandler = std::function<bool(int key)>; // true when the key was for the picture
     PictureBox(QWidget* parent, Painter painter);
+    void setKeyHandler(KeyHandler handler);
 
   signals:
     void clicked();
@@ -112,9 +137,11 @@ class PictureBox : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Painter painter_;
+    KeyHandler keys_;
 };
 
 } // namespace sg

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -11,6 +12,32 @@ namespace sg {
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { setPath(QDir(path_).filePath(item->text())); });
+}
+
+// Enter goes into the folder rather than pressing the dialog's default button.
+void FolderList::keyPressEvent(QKeyEvent* event) {
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem()) {
+        setPath(QDir(path_).filePath(currentItem()->text()));
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void FileList::keyPressEvent(QKeyEvent* event) {
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem()) {
+        event->accept();
+        emit itemEntered(currentItem());
+        return;
+    }
+    QListWidgetItem* before = currentItem();
+    QListWidget::keyPressEvent(event);
+    static const int moves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+    bool moved = std::find(std::begin(moves), std::end(moves), event->key()) != std::end(moves);
+    if (currentItem() && (moved || currentItem() != before)) emit itemReached(currentItem());
 }
 
 bool FolderList::setPath(const QString& path) {

@@ -1,5 +1,5 @@
 // The folder list of the file dialog: the parent folder ("..") and the subfolders of the current
-// folder. A double click moves into the folder; setting a path moves there.
+// folder. A double click or Enter moves into the folder; setting a path moves there.
 #pragma once
 
 #include <QListWidget>
@@ -19,8 +19,26 @@ class FolderList : public QListWidget {
   signals:
     void pathChanged();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QString path_;
+};
+
+// The file list of the file dialog: the arrow keys name the file they reach, as a click does,
+// and Enter opens it, as a double click does.
+class FileList : public QListWidget {
+    Q_OBJECT
+  public:
+    using QListWidget::QListWidget;
+
+  signals:
+    void itemReached(QListWidgetItem* item); // by the keyboard
+    void itemEntered(QListWidgetItem* item); // Enter pressed on it
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The files of a folder whose names end in ".tur" in any case, sorted by name.

@@ -4,7 +4,6 @@
 #include "ledger/Arrival.h"
 #include "ledger/Play.h"
 #include "numbers/Numbers.h"
-#include "racefile/Navigation.h"
 #include "racefile/RaceLoading.h"
 #include "screens/BetJournal.h"
 #include "screens/Controls.h"
@@ -20,6 +19,7 @@ void RaceProcedures::ChooseRaceFile() {
     frmOuvrir* dialog = screens_.openFileDialog();
     if (!dialog) return; // the pending choice goes on
     screens_.state.race.FileDialogStatus.clear();
+    screens_.state.race.ChosenForReading = false;
     QObject::connect(dialog, &frmOuvrir::choiceMade, dialog, [this] { FileDialogClosed(); });
 }
 
@@ -27,29 +27,37 @@ void RaceProcedures::FileDialogClosed() {
     SharedState& state = screens_.state;
     if (state.race.FileDialogStatus == "cancel") return;
     const std::string path = state.race.ChosenFilePath;
-    if (auto opened = state.race.Open(path); !opened) {
+    if (auto opened = state.race.Open(path, state.race.ChosenForReading); !opened) {
         screens_.prompter.message(Messages::CannotOpen(path, opened.Error().Message()));
         return;
     }
     screens_.RaceFileOpened();
-    screens_.options().ShowFilePath(path);
+    auto readOnly = state.race.ReadOnlyReason();
+    screens_.options().ShowFilePath(path, readOnly.has_value());
     RefreshRaceDisplay();
+    screens_.results().ShowReadOnly(readOnly.has_value());
     frmJeuGagnant& main = screens_.main();
     if (LeadingNumberOr0(main.RunnerCountText()) == 0) {
         main.SetRunnerCountText("22 ?");
         main.SetRunnerCountWidth(500);
     }
     if (auto runners = RunnerCountOf(main.RunnerCountText())) main.ShowRunnerRows(*runners);
+    // Asked for, reading only needs no explaining; found so, it does.
+    if (readOnly && *readOnly != RaceFileFailure::OpenedForReading)
+        screens_.prompter.message(Messages::OpenedReadOnly(path, FrenchMessage(*readOnly)));
 }
 
 void RaceProcedures::Navigate(int xTwips, int yTwips) {
+    Navigate(ZoneAt(xTwips, yTwips));
+}
+
+void RaceProcedures::Navigate(NavigationZone zone) {
     SharedState& state = screens_.state;
     if (state.race.NoRaceFileOpen()) {
         screens_.prompter.message(Messages::NoFileToNavigate);
         return;
     }
     int current = state.race.CurrentRace;
-    NavigationZone zone = ZoneAt(xTwips, yTwips);
     int race = current;
     if (zone == NavigationZone::Number) {
         auto answer = AnswerToRaceNumber(
@@ -61,6 +69,8 @@ void RaceProcedures::Navigate(int xTwips, int yTwips) {
         if (answer.kind == RaceNumberAnswer::Kind::Go) race = answer.race;
     } else if (zone == NavigationZone::Previous) {
         race = PreviousRaceOf(current);
+    } else if (zone == NavigationZone::First) {
+        race = FirstRace;
     } else if (zone == NavigationZone::Last || zone == NavigationZone::Next) {
         auto count = state.race.RaceCount();
         if (!count) {
@@ -176,6 +186,11 @@ void RaceProcedures::SaveResults() {
     SharedState& state = screens_.state;
     if (state.race.NoRaceFileOpen()) {
         screens_.prompter.message(Messages::NoFileToSave);
+        return;
+    }
+    if (auto readOnly = state.race.ReadOnlyReason()) {
+        screens_.prompter.message(
+            Messages::CannotSave(state.race.CurrentRace, FrenchMessage(*readOnly)));
         return;
     }
     frmJeuGagnant& main = screens_.main();

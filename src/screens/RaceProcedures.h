@@ -3,6 +3,8 @@
 // through small named methods of each window, and take every rule from the core.
 #pragma once
 
+#include "racefile/Navigation.h"
+
 namespace sg {
 
 class Screens;
@@ -14,8 +16,9 @@ class RaceProcedures {
     // "Utiliser le fichier...": the file dialog, then the chosen file with race 1 shown.
     void ChooseRaceFile();
 
-    // The navigation picture pressed at x, y twips.
+    // The navigation picture pressed at x, y twips, or one of its keys.
     void Navigate(int xTwips, int yTwips);
+    void Navigate(NavigationZone zone);
 
     // "Enregistrer" of the results window.
     void SaveResults();

@@ -9,6 +9,9 @@
 #include "screens/frmOuvrir.h"
 #include "screens/rappJS.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace sg {
 
 Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& sharedShell,
@@ -76,7 +79,7 @@ frmOuvrir* Screens::openFileDialog() {
         pending->activateWindow();
         return nullptr;
     }
-    fileDialog_ = std::make_unique<frmOuvrir>(*this, programFolder_);
+    fileDialog_ = std::make_unique<frmOuvrir>(*this, fileDialogFolder(), demoFile());
     fileDialog_->setWindowModality(Qt::ApplicationModal);
     fileDialog_->show();
     return fileDialog_.get();
@@ -84,6 +87,20 @@ frmOuvrir* Screens::openFileDialog() {
 
 frmOuvrir* Screens::pendingFileDialog() const {
     return fileDialog_ && fileDialog_->IsPending() ? fileDialog_.get() : nullptr;
+}
+
+QString Screens::fileDialogFolder() const {
+    QFileInfo folder(programFolder_);
+    return folder.isDir() && folder.isWritable() ? programFolder_ : QDir::homePath();
+}
+
+QString Screens::demoFile() const {
+    QDir folder(programFolder_);
+    for (const char* place : {"demo.tur", SG_DATA_FROM_PROGRAM "/demo.tur"}) {
+        QFileInfo file(folder.filePath(place));
+        if (file.isFile() && file.isReadable()) return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return {};
 }
 
 const std::vector<std::string>& Screens::WindowNames() {

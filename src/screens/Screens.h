@@ -27,7 +27,8 @@ class rappJS;
 
 class Screens {
   public:
-    // `programFolder` is where the file dialog starts.
+    // `programFolder` is where the file dialog starts, and where the demonstration file is
+    // looked for.
     Screens(SharedState& state, Prompter& prompter, Shell& shell, QString programFolder);
     ~Screens();
     Screens(const Screens&) = delete;
@@ -49,6 +50,13 @@ class Screens {
     // it forward and gives nothing.
     frmOuvrir* openFileDialog();
     frmOuvrir* pendingFileDialog() const;
+
+    // Where the file dialog starts: the program's folder, or the user's home folder when the
+    // program's folder cannot be written (an installed program).
+    QString fileDialogFolder() const;
+    // The demonstration race file shipped with the program: beside it in the build folder, in
+    // the package's data folder once installed; empty when there is none.
+    QString demoFile() const;
 
     // Work is going on in the background (a back-test), whose end the windows will show.
     bool busy() const;

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,7 @@ frmJeuGagnant::frmJeuGagnant(Screens& screens) : QWidget(nullptr), screens_(scre
     BuildWidgets();
     ConnectHandlers();
     Form_Load();
+    txtCote[1]->setFocus(); // where typing starts, once the window is shown
 }
 
 frmJeuGagnant::~frmJeuGagnant() = default;
@@ -97,6 +99,7 @@ void frmJeuGagnant::ConnectHandlers() {
     connect(cmdOptions, &QPushButton::clicked, this, [this] { cmdOptions_Click(); });
     connect(imgCourses, &PictureBox::mousePressed, this,
             [this](int x, int y) { imgCourses_MouseDown(x, y); });
+    imgCourses->setKeyHandler([this](int key) { return imgCourses_KeyDown(key); });
     connect(Image2, &PictureBox::clicked, this, [this] { Image2_Click(); });
     connect(Image2, &PictureBox::mouseMoved, this, [this] { Image2_MouseMove(); });
     connect(cmdEvolution, &QPushButton::clicked, this, [this] { cmdEvolution_Click(); });
@@ -422,6 +425,10 @@ void frmJeuGagnant::cmdVoirTous_Click() {
     bool widen = cmdVoirTous->text() == "Voir tous";
     cmdVoirTous->setText(widen ? "Réduire" : "Voir tous");
     setFixedWidth(Pixels(widen ? 10845 : 9600));
+    // The options window beside the narrow window would now hide rows 10 to 22.
+    QWidget* options = screens_.window("frmOptions", false);
+    if (options && options->frameGeometry().intersects(frameGeometry()))
+        options->move(frameGeometry().right() + 8, options->y());
     EnsureHiddenRows();
     auto n = RunnerCountOf(S(txtNbrepartants->text()));
     if (!n) return; // a count beyond reason leaves the rows as they are
@@ -446,6 +453,45 @@ void frmJeuGagnant::cmdOptions_Click() {
 
 void frmJeuGagnant::imgCourses_MouseDown(int xTwips, int yTwips) {
     screens_.race().Navigate(xTwips, yTwips);
+}
+
+// The picture's zones from the keyboard: the arrows, Home and End, and N or Enter for a number.
+bool frmJeuGagnant::imgCourses_KeyDown(int key) {
+    NavigationZone zone = NavigationZone::None;
+    switch (key) {
+    case Qt::Key_Left:
+        zone = NavigationZone::Previous;
+        break;
+    case Qt::Key_Right:
+        zone = NavigationZone::Next;
+        break;
+    case Qt::Key_Home:
+        zone = NavigationZone::First;
+        break;
+    case Qt::Key_End:
+        zone = NavigationZone::Last;
+        break;
+    case Qt::Key_N:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        zone = NavigationZone::Number;
+        break;
+    default:
+        return false;
+    }
+    screens_.race().Navigate(zone);
+    return true;
+}
+
+// Reached only when the focused control has no use for the key (a scroll bar pages itself).
+void frmJeuGagnant::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+        screens_.race().Navigate(event->key() == Qt::Key_PageUp ? NavigationZone::Previous
+                                                                : NavigationZone::Next);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmJeuGagnant::Image2_Click() {

@@ -61,6 +61,7 @@ class frmJeuGagnant : public QWidget {
     void cmdVoirTous_Click();
     void cmdOptions_Click();
     void imgCourses_MouseDown(int xTwips, int yTwips);
+    bool imgCourses_KeyDown(int key); // true for a key of the navigation
     void Image2_Click();
     void Image2_MouseMove();
     void cmdEvolution_Click();
@@ -144,6 +145,7 @@ class frmJeuGagnant : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Page Up and Page Down change race
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

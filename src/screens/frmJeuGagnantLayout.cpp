@@ -93,7 +93,7 @@ void frmJeuGagnant::BuildWidgets() {
     for (int i = 1; i <= 9; ++i) BuildColumn(i);
 
     // The stakes, their total and the warning.
-    Label19 = MakeLabel(this, "Label19", "TOTAL DES MISES", {8, 342, 292, 20});
+    Label19 = Make<FittingLabel>(this, "Label19", "TOTAL DES MISES", {8, 342, 292, 20});
     Label19->setFont(bold);
     Label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblDansleRouge = MakeLabel(this, "lblDansleRouge",
@@ -138,7 +138,7 @@ void frmJeuGagnant::BuildWidgets() {
     // The target profit, the wanted profit and the ratio.
     Label6 = MakeLabel(this, "Label6", "Bénéfice recherché", {8, 410, 130, 20});
     Label6->setFont(bold);
-    Label4 = Make<NotifyingLabel>(this, "Label4", {140, 410, 160, 20});
+    Label4 = Make<FittingLabel>(this, "Label4", {140, 410, 160, 20});
     Label4->setText("EUROS (FS, etc.)");
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label4->setFont(bold);
@@ -149,16 +149,15 @@ void frmJeuGagnant::BuildWidgets() {
                           {8, 432, 292, 56});
     Label3[0]->setWordWrap(true);
     Label3[0]->setFont(small);
-    lblRapport =
-        MakeLabel(this, "lblRapport", "(cliquez sur le bouton ci-dessous ou sur \"Rafraîchir\")",
-                  {8, 490, 292, 20});
+    lblRapport = Make<FittingLabel>(this, "lblRapport",
+                                    "(cliquez sur le bouton ci-dessous ou sur \"Rafraîchir\")",
+                                    {8, 490, 292, 20});
     lblRapport->setFont(small); // its start text fills the whole width
     Label3[2] = MakeLabel(this, Indexed("Label3", 2),
                           "Cliquez ci-dessous pour augmenter ou diminuer le bénéfice recherché",
                           {312, 404, 324, 32});
     Label3[2]->setWordWrap(true);
-    HScroll1 = Make<QScrollBar>(this, "HScroll1", {312, 438, 324, 18});
-    HScroll1->setOrientation(Qt::Horizontal);
+    HScroll1 = Make<FocusScrollBar>(this, "HScroll1", {312, 438, 324, 18});
     HScroll1->setRange(1, 100);
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
@@ -185,7 +184,9 @@ void frmJeuGagnant::BuildWidgets() {
     imgCourses = new PictureBox(this, DrawRaceNavigation);
     imgCourses->setObjectName("imgCourses");
     imgCourses->setGeometry(160, 555, 101, 26);
-    imgCourses->setToolTip("Course précédente, numéro, dernière course, course suivante");
+    imgCourses->setToolTip("Course précédente, numéro, dernière course, course suivante (au "
+                           "clavier : flèches, N ou Entrée, Début et Fin ; Page préc. et Page "
+                           "suiv. depuis toute la fenêtre)");
     Image2 = new PictureBox(this, DrawPlaceLegend);
     Image2->setObjectName("Image2");
     Image2->setGeometry(272, 556, 250, 24);
@@ -205,13 +206,13 @@ void frmJeuGagnant::BuildWidgets() {
          Option1[5],      Option1[6],      Option1[7],      Option2[0],      Option2[1],
          Option2[2],      Command1,        Command2,        cmdAnalyse,      HScroll1,
          txtRecherche,    cmdAccepter,     cmdRafraichir,   cmdAlademande,   txtArrondir,
-         txtNbrepartants, cmdVoirTous,     cmdOptions,      Command3,        cmdEvolution,
-         Combo1[1],       Combo1[2],       Combo1[3],       Combo1[4],       Combo1[5],
-         Combo1[6],       Combo1[7],       Combo1[8],       Combo1[9],       HScroll2[1],
-         HScroll2[2],     HScroll2[3],     HScroll2[4],     HScroll2[5],     HScroll2[6],
-         HScroll2[7],     HScroll2[8],     HScroll2[9],     cmdSupprimer[1], cmdSupprimer[2],
-         cmdSupprimer[3], cmdSupprimer[4], cmdSupprimer[5], cmdSupprimer[6], cmdSupprimer[7],
-         cmdSupprimer[8], cmdSupprimer[9], Command5});
+         txtNbrepartants, cmdVoirTous,     cmdOptions,      Command3,        imgCourses,
+         cmdEvolution,    Combo1[1],       Combo1[2],       Combo1[3],       Combo1[4],
+         Combo1[5],       Combo1[6],       Combo1[7],       Combo1[8],       Combo1[9],
+         HScroll2[1],     HScroll2[2],     HScroll2[3],     HScroll2[4],     HScroll2[5],
+         HScroll2[6],     HScroll2[7],     HScroll2[8],     HScroll2[9],     cmdSupprimer[1],
+         cmdSupprimer[2], cmdSupprimer[3], cmdSupprimer[4], cmdSupprimer[5], cmdSupprimer[6],
+         cmdSupprimer[7], cmdSupprimer[8], cmdSupprimer[9], Command5});
     UseDesktopKeys(this, false);
 }
 
@@ -230,8 +231,7 @@ void frmJeuGagnant::BuildColumn(int i) {
     txtCote[i] = Make<QLineEdit>(this, Indexed("txtCote", i), {x, 76, ColumnWidth, 32});
     txtCote[i]->setFont(oddsFont);
     txtCote[i]->setAlignment(Qt::AlignCenter);
-    HScroll2[i] = Make<QScrollBar>(this, Indexed("HScroll2", i), {x, 110, ColumnWidth, 16});
-    HScroll2[i]->setOrientation(Qt::Horizontal);
+    HScroll2[i] = Make<FocusScrollBar>(this, Indexed("HScroll2", i), {x, 110, ColumnWidth, 16});
     HScroll2[i]->setRange(1, 120);
     HScroll2[i]->setSingleStep(1);
     HScroll2[i]->setPageStep(1);
@@ -241,7 +241,8 @@ void frmJeuGagnant::BuildColumn(int i) {
     cmdSupprimer[i] =
         MakeButton(this, Indexed("cmdSupprimer", i), "Supprimer", {x, 128, ColumnWidth, 20});
     cmdSupprimer[i]->setFont(small);
-    Label2[i] = MakeLabel(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
+    Label2[i] =
+        Make<FittingLabel>(this, Indexed("Label2", i), "???", {230, 158 + (i - 1) * 20, 70, 18});
     Label2[i]->setFont(bold);
     Label2[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (i == 0) {

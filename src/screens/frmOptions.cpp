@@ -51,7 +51,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 636);
+    setFixedSize(440, 660);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -63,7 +63,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                         "dès que l'on change de course", "seulement après avoir joué",
                         OptionVoirArrivee, 168);
 
-    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 94});
+    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 118});
     FrameFichier->setTitle("Fichier de courses");
     cmdOuvrir =
         Make<QPushButton>(FrameFichier, "cmdOuvrir", "Utiliser le fichier...", {12, 24, 170, 28});
@@ -75,8 +75,12 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     cmdBilan = Make<QPushButton>(FrameFichier, "cmdBilan", "Bilan sur tout le fichier...",
                                  {192, 58, 216, 28});
     cmdBilan->setEnabled(false);
+    lblLectureSeule =
+        Make<QLabel>(FrameFichier, "lblLectureSeule", Messages::ReadOnlyNote, {12, 90, 396, 20});
+    SetForeColor(lblLectureSeule, ReadOnlyColour);
+    lblLectureSeule->hide();
 
-    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 280});
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 372, 420, 280});
     FrameJeu->setTitle("Jeu et bilan");
     Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
     QFont bold = Command1->font();
@@ -143,8 +147,9 @@ void frmOptions::cmdRapportsetArrivee_Click() {
     results.activateWindow();
 }
 
-void frmOptions::ShowFilePath(const std::string& path) {
+void frmOptions::ShowFilePath(const std::string& path, bool readOnly) {
     lblFichier->setText(Q(path));
+    lblLectureSeule->setVisible(readOnly);
     cmdBilan->setEnabled(true);
 }
 

@@ -33,8 +33,8 @@ class frmOptions : public QWidget {
     void cmdMettreazero_Click();
     void cmdJournal_Click();
 
-    // The path of the race file now open.
-    void ShowFilePath(const std::string& path);
+    // The path of the race file now open, and whether it is for reading only.
+    void ShowFilePath(const std::string& path, bool readOnly);
     // The balance after a play or a reset; the mark changes only with a play.
     void ShowBalance(const BalanceTexts& texts);
     void PaintBalanceMark(const Rgb& colour);
@@ -49,6 +49,7 @@ class frmOptions : public QWidget {
     QGroupBox* FrameFichier = nullptr;
     QPushButton* cmdOuvrir = nullptr;
     QLabel* lblFichier = nullptr;
+    QLabel* lblLectureSeule = nullptr; // shown while the open file is for reading only
     QPushButton* cmdRapportsetArrivee = nullptr;
     QPushButton* cmdBilan = nullptr; // the back-test, once a file is open
     QGroupBox* FrameJeu = nullptr;

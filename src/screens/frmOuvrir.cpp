@@ -17,8 +17,8 @@
 
 namespace sg {
 
-frmOuvrir::frmOuvrir(Screens& screens, const QString& startFolder)
-    : QDialog(nullptr), screens_(screens) {
+frmOuvrir::frmOuvrir(Screens& screens, const QString& startFolder, const QString& demoFile)
+    : QDialog(nullptr), screens_(screens), demoFile_(demoFile) {
     setObjectName("frmOuvrir");
     setWindowTitle(Messages::DialogCaption);
     setFixedSize(520, 370);
@@ -34,7 +34,7 @@ frmOuvrir::frmOuvrir(Screens& screens, const QString& startFolder)
     QFont small = Label4[1]->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     Label4[1]->setFont(small);
-    filFiles = Make<QListWidget>(this, "filFiles", {12, 114, 240, 172});
+    filFiles = Make<FileList>(this, "filFiles", {12, 114, 240, 172});
 
     drvDrive = Make<QComboBox>(this, "drvDrive", {268, 50, 240, 24});
     dirDirectory = Make<FolderList>(this, "dirDirectory", {268, 82, 240, 204});
@@ -48,6 +48,9 @@ frmOuvrir::frmOuvrir(Screens& screens, const QString& startFolder)
     cmdOK->setDefault(true);
     Command1 = Make<QPushButton>(this, "Command1", {412, 334, 96, 28});
     Command1->setText("Annuler");
+    cmdDemo = Make<QPushButton>(this, "cmdDemo", Messages::DemoButton, {12, 334, 200, 28});
+    cmdDemo->setEnabled(!demoFile_.isEmpty());
+    cmdDemo->setToolTip(demoFile_.isEmpty() ? Messages::NoDemoFile : Messages::DemoButtonHint);
 
     connect(drvDrive, &QComboBox::currentIndexChanged, this, [this] { drvDrive_Change(); });
     connect(dirDirectory, &FolderList::pathChanged, this, [this] { dirDirectory_Change(); });
@@ -55,9 +58,15 @@ frmOuvrir::frmOuvrir(Screens& screens, const QString& startFolder)
             [this](QListWidgetItem* item) { filFiles_Click(item); });
     connect(filFiles, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { filFiles_DblClick(item); });
+    connect(filFiles, &FileList::itemReached, this,
+            [this](QListWidgetItem* item) { filFiles_Click(item); });
+    connect(filFiles, &FileList::itemEntered, this,
+            [this](QListWidgetItem* item) { filFiles_DblClick(item); });
     connect(txtFileName, &QLineEdit::textChanged, this, [this] { txtFileName_Change(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(cmdDemo, &QPushButton::clicked, this, [this] { cmdDemo_Click(); });
+    SetTabChain({txtFileName, filFiles, drvDrive, dirDirectory, cmdDemo, cmdOK, Command1});
     Form_Load(startFolder);
 }
 
@@ -103,9 +112,7 @@ void frmOuvrir::filFiles_DblClick(QListWidgetItem* item) {
 }
 
 void frmOuvrir::txtFileName_Change() {
-    QString folder = dirDirectory->path();
-    if (!folder.endsWith('/')) folder += '/';
-    std::string path = S(folder + txtFileName->text());
+    std::string path = ChosenPathOf(S(dirDirectory->path()), S(txtFileName->text()));
     screens_.state.race.ChosenFilePath = path;
     lblDirName->setText(Q(path));
 }
@@ -125,6 +132,13 @@ void frmOuvrir::cmdOK_Click() {
 
 void frmOuvrir::Command1_Click() {
     Finish("cancel");
+}
+
+void frmOuvrir::cmdDemo_Click() {
+    if (demoFile_.isEmpty()) return;
+    screens_.state.race.ChosenFilePath = S(demoFile_);
+    screens_.state.race.ChosenForReading = true;
+    Finish("ok");
 }
 
 void frmOuvrir::Finish(const char* status) {

@@ -16,12 +16,14 @@ class QPushButton;
 namespace sg {
 
 class Screens;
+class FileList;
 class FolderList;
 
 class frmOuvrir : public QDialog {
     Q_OBJECT
   public:
-    frmOuvrir(Screens& screens, const QString& startFolder);
+    // `demoFile` is the demonstration race file shipped with the program, empty when none.
+    frmOuvrir(Screens& screens, const QString& startFolder, const QString& demoFile);
 
     void drvDrive_Change();
     void dirDirectory_Change();
@@ -30,18 +32,20 @@ class frmOuvrir : public QDialog {
     void txtFileName_Change();
     void cmdOK_Click();
     void Command1_Click();
+    void cmdDemo_Click(); // the demonstration file, for reading only
 
     bool IsPending() const { return pending_; }
 
     QComboBox* drvDrive = nullptr;
     FolderList* dirDirectory = nullptr;
-    QListWidget* filFiles = nullptr;
+    FileList* filFiles = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* txtFileName = nullptr;
     QLabel* lblDirName = nullptr;
     std::array<QLabel*, 2> Label4{};
     QPushButton* cmdOK = nullptr;
     QPushButton* Command1 = nullptr;
+    QPushButton* cmdDemo = nullptr;
 
   signals:
     void choiceMade(); // FileDialogStatus now says "ok" or "cancel"
@@ -56,6 +60,7 @@ class frmOuvrir : public QDialog {
     void ShowDriveOf(const QString& folder);
 
     Screens& screens_;
+    QString demoFile_;
     bool pending_ = true;
 };
 

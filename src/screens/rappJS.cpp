@@ -1,5 +1,6 @@
 #include "screens/rappJS.h"
 
+#include "app/Messages.h"
 #include "screens/Controls.h"
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
@@ -15,7 +16,7 @@ namespace sg {
 rappJS::rappJS(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("rappJS");
     setWindowTitle("Rapports et Arrivée");
-    setFixedSize(430, 290);
+    setFixedSize(430, 314);
 
     QFont bold = font();
     bold.setBold(true);
@@ -55,6 +56,10 @@ rappJS::rappJS(Screens& screens) : QWidget(nullptr), screens_(screens) {
     CheckCotes->setChecked(true);
     cmdEnregistrer = Make<QPushButton>(this, "cmdEnregistrer", {290, 254, 120, 28});
     cmdEnregistrer->setText("Enregistrer");
+    lblLectureSeule =
+        Make<QLabel>(this, "lblLectureSeule", Messages::ReadOnlyNote, {14, 288, 396, 20});
+    SetForeColor(lblLectureSeule, ReadOnlyColour);
+    lblLectureSeule->hide();
 
     for (int i = 1; i <= 5; ++i)
         connect(Text1[i], &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
@@ -101,6 +106,10 @@ PayoutTexts rappJS::PayoutBoxes() const {
 
 bool rappJS::StoresOdds() const {
     return CheckCotes->isChecked();
+}
+
+void rappJS::ShowReadOnly(bool readOnly) {
+    lblLectureSeule->setVisible(readOnly);
 }
 
 void rappJS::closeEvent(QCloseEvent* event) {

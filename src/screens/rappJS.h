@@ -30,7 +30,8 @@ class rappJS : public QWidget {
     void ShowResults(const ResultsWindowTexts& texts);
     ArrivalTexts ArrivalBoxes() const;
     PayoutTexts PayoutBoxes() const;
-    bool StoresOdds() const; // "Enregistrer aussi les cotes" ticked
+    bool StoresOdds() const;          // "Enregistrer aussi les cotes" ticked
+    void ShowReadOnly(bool readOnly); // the open file is for reading only: nothing is saved
 
     std::array<QLineEdit*, 6> Text1{}; // 1..5: the horses of the first five places
     std::array<QLineEdit*, 4> Text2{}; // 0..3: the payouts for 1 euro
@@ -39,6 +40,7 @@ class rappJS : public QWidget {
     QLabel* Label3 = nullptr;
     QCheckBox* CheckCotes = nullptr;
     QPushButton* cmdEnregistrer = nullptr;
+    QLabel* lblLectureSeule = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override; // the close box only hides the window

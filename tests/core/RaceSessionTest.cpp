@@ -1,5 +1,6 @@
 #include "racefile/RaceSession.h"
 
+#include "MountedFolder.h"
 #include "WorkFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ class RaceSessionTest : public ::testing::Test {
     void SetUp() override {
         std::mt19937 random(11);
         for (auto& byte : bytes) byte = static_cast<char>(random());
+        Put(bytes, 1, RaceField::RunnerCount, 1, "12"); // a race file, whatever the rest holds
         std::ofstream(path, std::ios::binary) << bytes;
     }
     static void Put(std::string& file, int race, RaceField field, int at, const std::string& text) {
@@ -83,6 +85,34 @@ TEST_F(RaceSessionTest, TheDialogsChecksOfAPath) {
     EXPECT_TRUE(ProbeRaceFilePath(path));
     EXPECT_FALSE(ProbeRaceFilePath(folder.File("absent/x.tur")));
     EXPECT_EQ(Contents(path), bytes);
+}
+
+// Sibling programs leave zero bytes in a race without runners: such a file is a race file.
+TEST_F(RaceSessionTest, ARunnerCountOfDigitsBlanksOrZeroBytesMakesARaceFile) {
+    for (auto [count, isRaceFile] : {std::pair<std::string, bool>{" 9", true},
+                                     {std::string(2, '\0'), true},
+                                     {"-1", false},
+                                     {"a", false}}) {
+        Put(bytes, 1, RaceField::RunnerCount, 1, count);
+        std::ofstream(path, std::ios::binary) << bytes;
+        RaceFile file;
+        ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadOnly));
+        EXPECT_EQ(CheckRaceFileContent(file).Ok(), isRaceFile) << count;
+    }
+}
+
+TEST_F(RaceSessionTest, AFileOnAReadOnlyMediumOpensForReadingOnly) {
+    MountedFolder medium;
+    if (!medium.mounted) GTEST_SKIP() << "cannot mount a file system here";
+    std::ofstream(medium.File("courses.tur"), std::ios::binary) << bytes;
+    ASSERT_TRUE(medium.MakeReadOnly());
+    RaceSession session;
+    ASSERT_TRUE(session.Open(medium.File("courses.tur")));
+    EXPECT_EQ(session.ReadOnlyReason(), RaceFileFailure::ReadOnly);
+    auto saved = session.Save();
+    EXPECT_TRUE(!saved && saved.Error().failure == RaceFileFailure::ReadOnly);
+    // What cannot be opened at all still fails: a new file there.
+    EXPECT_FALSE(ProbeRaceFilePath(medium.File("nouveau.tur")));
 }
 
 } // namespace

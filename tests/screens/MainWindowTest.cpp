@@ -1,5 +1,6 @@
 #include "ScreenFixture.h"
 
+#include "screens/Controls.h"
 #include "screens/DropDownBox.h"
 #include "screens/HelpViewer.h"
 #include "screens/QtPrompter.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -213,6 +215,32 @@ TEST_F(ScreenTest, TabFollowsTheReadingOrderAndKeysPressButtonsAndCloseWindows) 
     EXPECT_TRUE(main.isVisible()); // the main window does not close on Escape
     QTest::keyClick(&main, Qt::Key_Escape);
     EXPECT_TRUE(main.isVisible());
+}
+
+// A value far too long for its place is drawn smaller, cut in the middle past a point, and
+// keeps clear of the caption on its left; its text stays whole.
+TEST_F(ScreenTest, LongAmountsStayClearOfTheirCaptions) {
+    const QString amount = QString(40, '9') + ".00";
+    for (QLabel* label :
+         std::initializer_list<QLabel*>{main.Label2[1], main.Label4, main.Label19}) {
+        label->setText(amount);
+        QImage drawn = label->grab().toImage();
+        for (int x = 0; x < 6; ++x) {
+            for (int y = 0; y < drawn.height(); ++y)
+                ASSERT_GT(drawn.pixelColor(x, y).lightness(), 160)
+                    << label->objectName().toStdString() << " at " << x << "," << y;
+        }
+        EXPECT_EQ(label->text(), amount);
+        EXPECT_EQ(label->toolTip(), amount);
+    }
+}
+
+TEST_F(ScreenTest, TheOptionsHideNoRowWhenAllRowsShow) {
+    main.cmdOptions->click();
+    frmOptions& options = screens.options();
+    EXPECT_FALSE(options.frameGeometry().intersects(main.frameGeometry()));
+    main.cmdVoirTous->click();
+    EXPECT_FALSE(options.frameGeometry().intersects(main.frameGeometry()));
 }
 
 void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {

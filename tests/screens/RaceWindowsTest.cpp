@@ -1,3 +1,4 @@
+#include "MountedFolder.h"
 #include "ScreenFixture.h"
 #include "WorkFolder.h"
 
@@ -12,6 +13,7 @@
 #include "screens/rappJS.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +94,37 @@ TEST_F(ScreenTest, APayoutTypedWithACommaPaysInFullAndOddsAreSavedOnlyWhenAsked)
     main.txtCote[1]->setText("9");
     results.cmdEnregistrer->click();
     EXPECT_EQ(StoredSlot(path, *OddsSlot(RaceField::OddsPMH, 2)), "9");
+}
+
+// The file dialog of a program at `programFolder`, opened from the options.
+struct DialogOfProgramAt {
+    SharedState state;
+    RecordingPrompter prompter{[](const std::string&) {}};
+    Screens screens;
+    frmOuvrir* dialog;
+    explicit DialogOfProgramAt(const fs::path& programFolder)
+        : screens(state, prompter, prompter, QString::fromStdString(programFolder.string())) {
+        screens.main().show();
+        screens.options().cmdOuvrir->click();
+        dialog = screens.pendingFileDialog();
+    }
+};
+
+// Installed, the demonstration file is in the package's data folder (built, beside the program:
+// the scenario for read-only files), and the program's folder cannot take a new file.
+TEST(FileDialog, FindsTheInstalledDemonstrationFileAndStartsAtHome) {
+    MountedFolder usr;
+    if (!usr.mounted) GTEST_SKIP() << "cannot mount a file system here";
+    fs::create_directories(usr.path / "bin");
+    fs::create_directories(usr.path / "share/simple-gagnant");
+    std::ofstream(usr.File("share/simple-gagnant/demo.tur")) << std::string(RaceRecordSize, ' ');
+    ASSERT_TRUE(usr.MakeReadOnly());
+    DialogOfProgramAt installed(usr.path / "bin");
+    ASSERT_NE(installed.dialog, nullptr);
+    EXPECT_EQ(installed.dialog->dirDirectory->path(), QDir::homePath());
+    installed.dialog->cmdDemo->click();
+    EXPECT_EQ(installed.state.race.RaceFilePath(), usr.File("share/simple-gagnant/demo.tur"));
+    EXPECT_FALSE(DialogOfProgramAt(usr.path).dialog->cmdDemo->isEnabled()); // none there
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <sys/stat.h>
 
@@ -16,14 +18,22 @@ TEST(RaceTool, CountsShowsAndSetsOneSlotAndRefusesBadArguments) {
     fs::path tool = BuiltTool("sg-race");
     WorkFolder work;
     std::string file = work.Quoted("c.tur");
-    std::ofstream(work.path / "c.tur", std::ios::binary) << std::string(17000, '\x93');
+    std::string race = std::string(17000, '\x93').replace(54, 2, "8 ");
+    std::ofstream(work.path / "c.tur", std::ios::binary) << race;
     ASSERT_EQ(mkfifo((work.path / "tube.tur").c_str(), 0600), 0);
+    // Files that are no race files are refused as the program refuses to save into them; a
+    // race file whose last race is cut short is one.
+    std::ofstream(work.path / "notes.tur") << "Mes notes sur les courses du jour";
+    std::ofstream(work.path / "autre.tur", std::ios::binary)
+        << std::string(race).replace(54, 2, "x1");
+    std::ofstream(work.path / "coupe.tur", std::ios::binary) << race + race.substr(0, 100);
 
     struct Case {
         std::string arguments;
         int status;
-        std::string out; // expected within the output
+        std::string out; // expected within the output (or the error)
         std::string prefix = "";
+        std::string watched = "c.tur"; // unchanged by a refusal
     } cases[] = {
         {"set " + file + " 3 Payouts 0 ' 4.5 '", 0, ""},
         {"count " + file, 0, "3\n"},
@@ -41,16 +51,22 @@ TEST(RaceTool, CountsShowsAndSetsOneSlotAndRefusesBadArguments) {
         // Beyond the file-size limit the write fails like any other, the file as it was.
         {"set " + file + " 9 RunnerCount 8", 1, "", "ulimit -f 25; "},
         {"set " + file + " 1 RunnerCount 8", 1, "", "ulimit -f 25; "},
+        {"set " + work.Quoted("notes.tur") + " 1 RunnerCount 8", 1, "pas un fichier de courses", "",
+         "notes.tur"},
+        {"set " + work.Quoted("autre.tur") + " 1 RunnerCount 8", 1, "pas un fichier de courses", "",
+         "autre.tur"},
+        {"set " + work.Quoted("coupe.tur") + " 2 RunnerCount 8", 0, ""},
     };
     for (const auto& c : cases) {
-        std::string before = Contents(work.path / "c.tur");
+        std::string before = Contents(work.path / c.watched);
         ToolRun run = RunTool(tool, work, c.arguments, c.prefix);
         EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_NE(run.out.find(c.out), std::string::npos) << c.arguments << "\n" << run.out;
+        EXPECT_NE((run.out + run.err).find(c.out), std::string::npos) << c.arguments << "\n"
+                                                                      << run.out << run.err;
         if (c.status == 0) {
             EXPECT_EQ(run.err, "") << c.arguments;
         } else {
-            EXPECT_EQ(Contents(work.path / "c.tur"), before) << c.arguments;
+            EXPECT_EQ(Contents(work.path / c.watched), before) << c.arguments;
             ASSERT_FALSE(run.err.empty()) << c.arguments;
             EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << c.arguments << "\n" << run.err;
         }
@@ -88,12 +104,14 @@ TEST(DemoRaceFile, RacesLookReal) {
     RaceFile file;
     ASSERT_TRUE(file.Open(work.File("d.tur"), RaceFileAccess::ReadOnly).Ok());
     int fractions = 0, unrun = 0;
+    double chancesSum = 0;
     for (int race = 1; race <= 300; ++race) {
         SCOPED_TRACE("race " + std::to_string(race));
         const RaceRecord record = file.Read(race).Value();
         auto number = [&record](RaceSlot slot) { return record.SlotNumber(slot).value_or(-1); };
         int runners = static_cast<int>(number(RunnerCountSlot()));
         ASSERT_TRUE(runners >= 6 && runners <= 20) << runners;
+        double chances = 0; // what the final odds promise, the take included
         for (int horse = 1; horse <= OddsHorseCount; ++horse) {
             float pmu = record.OddsValue(RaceField::OddsPMU, horse).value_or(-1);
             float pmh = record.OddsValue(RaceField::OddsPMH, horse).value_or(-1);
@@ -101,9 +119,13 @@ TEST(DemoRaceFile, RacesLookReal) {
             // Odds for the runners alone, the final close to the intermediate.
             EXPECT_EQ(horse > runners, pmu == 0 && pmh == 0) << horse;
             if (horse > runners) continue;
-            EXPECT_TRUE(pmh > 0.7 * pmu && pmh < 1.3 * pmu) << pmu << " " << pmh;
+            EXPECT_TRUE(pmh > 0.65 * pmu && pmh < 1.4 * pmu) << pmu << " " << pmh;
             fractions += pmhText.find('/') != std::string::npos;
+            chances += 1 / (pmh + 1.0);
         }
+        // A market with a take of about 14 %: the chances add up to about 1 / 0.86.
+        EXPECT_TRUE(chances > 1.10 && chances < 1.25) << chances;
+        chancesSum += chances;
         std::set<int> arrived;
         for (int place = 1; place <= ArrivalSlotCount; ++place)
             arrived.insert(static_cast<int>(number(*ArrivalSlot(place))));
@@ -112,16 +134,43 @@ TEST(DemoRaceFile, RacesLookReal) {
             ++unrun;
             continue;
         }
-        // Five horses of the race arrived; the winner paid about its odds.
+        // Five horses of the race arrived; the winner paid its odds and the stake, cut to the
+        // 10 cents below; a placed horse its stake and about a fifth of its odds.
         EXPECT_TRUE(arrived.size() == 5 && *arrived.begin() >= 1 && *arrived.rbegin() <= runners);
         int winner = static_cast<int>(number(*ArrivalSlot(1)));
         float odds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
-        EXPECT_TRUE(payout > std::max(1.0, 0.85 * (odds + 1)) && payout <= odds + 1) << payout;
+        EXPECT_EQ(std::lround(payout * 10), std::floor((odds + 1) * 10 + 1e-3)) << odds;
+        for (int place = 1; place <= 3; ++place) {
+            int horse = static_cast<int>(number(*ArrivalSlot(place)));
+            float placedOdds = record.OddsValue(RaceField::OddsPMH, horse).value_or(0);
+            double placed = number(*PayoutSlot(place));
+            EXPECT_TRUE(placed >= 1.1 && placed < 1.1 + placedOdds * 0.3) << placed;
+        }
     }
     EXPECT_GT(fractions, 50);
     EXPECT_TRUE(unrun >= 30 && unrun <= 40) << unrun;
+    EXPECT_NEAR(chancesSum / 300, 1.16, 0.02);
     // The last race of the 40-race file is still to run.
     EXPECT_EQ(file.Read(40).Value().SlotText(*PayoutSlot(0)), std::string(10, ' '));
+}
+
+// Flat staking on the favourites loses about the take over many races, as on a real course.
+TEST(DemoRaceFile, BackTestsLoseAboutTheTake) {
+    WorkFolder work;
+    ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 3000", InFolder(work)).status, 0);
+    for (std::string strategy : {"--chevaux 2", "--chevaux 4", "--chevaux 9",
+                                 "--chevaux 3 --cotes PMU", "--chevaux 4 --arrondi dizaine"}) {
+        ToolRun run =
+            RunTool(BuiltTool("sg-race"), work, "bilan d.tur " + strategy, InFolder(work));
+        ASSERT_EQ(run.status, 0) << strategy << run.err;
+        const std::string label = "Rendement (bilan / mises) : ";
+        auto at = run.out.find(label);
+        ASSERT_NE(at, std::string::npos) << run.out;
+        std::string percent = run.out.substr(at + label.size(), 8);
+        std::replace(percent.begin(), percent.end(), ',', '.');
+        double yield = std::stod(percent);
+        EXPECT_TRUE(yield > -20 && yield < -10) << strategy << ": " << yield << " %";
+    }
 }
 
 TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {

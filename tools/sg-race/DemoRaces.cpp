@@ -43,6 +43,7 @@ Random RaceRandom(int race) {
 // a thousandth is close enough for fractions such as 11/8 or 10/3.
 constexpr std::int64_t ShortestOdds = 1100; // 1.1
 constexpr std::int64_t LongestOdds = 99000; // 99
+constexpr std::int64_t KeptPerMille = 860;  // what the pool pays back to the winners
 
 struct Odds {
     std::int64_t milli; // the value of the text below
@@ -102,6 +103,23 @@ int WeightedPick(Random& random, const std::vector<std::int64_t>& weights) {
     return index;
 }
 
+// The odds of each share of the pool once the take of 14 % is kept: 0.86 x pool / share - 1,
+// in thousandths, so that the chances the odds give add up to about 1 / 0.86 = 1.16. A share
+// above 40 % of the pool would need odds below the shortest written: it is cut to 40 %.
+std::vector<std::int64_t> MarketOdds(std::vector<std::int64_t> shares) {
+    for (int pass = 0; pass < 2; ++pass) {
+        std::int64_t pool = 0;
+        for (auto share : shares) pool += share;
+        for (auto& share : shares) share = std::min(share, (pool - share) * 2 / 3);
+    }
+    std::int64_t pool = 0;
+    for (auto share : shares) pool += share;
+    std::vector<std::int64_t> odds;
+    odds.reserve(shares.size());
+    for (auto share : shares) odds.push_back(pool * KeptPerMille / share - 1000);
+    return odds;
+}
+
 // A few races are left without arrival and payouts, as races still to run; the last of the
 // 40-race file among them, so that a new user also meets one.
 bool IsUnrun(int race) {
@@ -131,8 +149,11 @@ RaceRecord DemoRace(int race) {
         auto& favourite = shares[random.Below(runners)];
         favourite = favourite * random.Between(15, 35) / 10;
     }
-    std::int64_t pool = 0;
-    for (auto share : shares) pool += share;
+    // The last bets move each share a little before the start.
+    std::vector<std::int64_t> finalShares(runners);
+    for (int i = 0; i < runners; ++i) finalShares[i] = shares[i] * random.Between(85, 115);
+    std::vector<std::int64_t> intermediateOdds = MarketOdds(shares);
+    std::vector<std::int64_t> fairFinalOdds = MarketOdds(finalShares);
 
     // Most races are written in decimals, some partly or wholly in fractions.
     int fractionPercent = std::array{0, 0, 0, 0, 0, 0, 0, 50, 50, 100}[random.Below(10)];
@@ -140,22 +161,21 @@ RaceRecord DemoRace(int race) {
     std::vector<std::int64_t> finalOdds(runners);
     std::vector<std::int64_t> winChances(runners);
     for (int horse = 1; horse <= runners; ++horse) {
-        // What a share pays once the take of 15 % is kept: 0.85 / share - 1.
-        std::int64_t fair = pool * 850 / shares[horse - 1] - 1000;
         bool asFraction = random.Below(100) < fractionPercent;
-        Odds intermediate = WrittenOdds(fair, asFraction);
-        // The last bets move the odds a little before the start.
-        Odds final = WrittenOdds(intermediate.milli * random.Between(82, 118) / 100, asFraction);
+        Odds intermediate = WrittenOdds(intermediateOdds[horse - 1], asFraction);
+        Odds final = WrittenOdds(fairFinalOdds[horse - 1], asFraction);
         record.SetSlot(*OddsSlot(RaceField::OddsPMU, horse), intermediate.text);
         record.SetSlot(*OddsSlot(RaceField::OddsPMH, horse), final.text);
         finalOdds[horse - 1] = final.milli;
+        // The chance the final odds give the horse, before the take: 1 / (odds + 1).
         winChances[horse - 1] = 1'000'000'000 / (final.milli + 1000);
     }
 
     if (IsUnrun(race)) return record;
 
-    // Each place goes to one of the horses left, with a chance in proportion to
-    // 1 / (final odds + 1): favourites win and place more often.
+    // Each place goes to one of the horses left, with the chance its final odds give it: a bet
+    // on any horse then pays back on average what the pool keeps for the winners, the take
+    // being lost as on a real course.
     std::array<int, ArrivalSlotCount> arrived{};
     for (int place = 0; place < ArrivalSlotCount; ++place) {
         int index = WeightedPick(random, winChances);
@@ -164,12 +184,9 @@ RaceRecord DemoRace(int race) {
         record.SetSlot(*ArrivalSlot(place + 1), std::to_string(index + 1));
     }
 
-    // The winner pays about its final odds plus the stake, a little less for the take; a placed
-    // horse pays back the stake and about a fifth of its odds.
-    std::int64_t winnerOdds = finalOdds[arrived[0] - 1];
-    std::int64_t winner =
-        std::max<std::int64_t>(11, (winnerOdds + 1000) * random.Between(92, 99) / 10000);
-    record.SetSlot(*PayoutSlot(0), TenthsText(winner));
+    // The winner pays its final odds plus the stake, cut to the 10 cents below; a placed horse
+    // pays back the stake and about a fifth of its odds.
+    record.SetSlot(*PayoutSlot(0), TenthsText((finalOdds[arrived[0] - 1] + 1000) / 100));
     for (int place = 1; place <= 3; ++place) {
         std::int64_t odds = finalOdds[arrived[place - 1] - 1];
         std::int64_t placed =

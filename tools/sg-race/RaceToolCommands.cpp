@@ -7,6 +7,7 @@
 #include "app/Messages.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
+#include "racefile/RaceSession.h"
 
 #include <charconv>
 #include <variant>
@@ -151,6 +152,9 @@ Failure Set(const std::vector<std::string>& arguments) {
     RaceFile file;
     if (auto opened = file.Open(path, RaceFileAccess::ReadWrite); !opened)
         return FileFailure(path, opened.Error());
+    // A file holding something else is left as it is, as the program leaves it.
+    if (auto content = CheckRaceFileContent(file); !content)
+        return FileFailure(path, content.Error());
     auto read = file.Read(*race);
     if (!read) return FileFailure(path, read.Error());
     RaceRecord& record = read.Value();

@@ -2,6 +2,7 @@
 
 #include "app/BacktestTexts.h"
 #include "app/Messages.h"
+#include "racefile/Platform.h"
 #include "racefile/RaceSession.h"
 #include "racefile/WholeFile.h"
 
@@ -12,7 +13,8 @@ namespace sg {
 std::optional<std::string> CsvPathRefused(const std::string& csvPath,
                                           const std::string& raceFilePath) {
     std::error_code error;
-    if (HasRaceFileExtension(csvPath) || std::filesystem::equivalent(csvPath, raceFilePath, error))
+    if (HasRaceFileExtension(csvPath) ||
+        std::filesystem::equivalent(os::PathOf(csvPath), os::PathOf(raceFilePath), error))
         return Messages::CsvOnRaceFile(csvPath);
     return std::nullopt;
 }
@@ -20,7 +22,8 @@ std::optional<std::string> CsvPathRefused(const std::string& csvPath,
 std::optional<std::string> ExportBacktestCsv(const std::string& csvPath,
                                              const std::vector<BacktestRow>& rows,
                                              char decimalSeparator) {
-    if (auto failure = WriteWholeFile(csvPath, BacktestCsv(rows, decimalSeparator)))
+    if (auto failure =
+            WriteWholeFile(csvPath, os::SpreadsheetText(BacktestCsv(rows, decimalSeparator))))
         return Messages::CsvNotWritten(csvPath, failure->Message());
     return std::nullopt;
 }

@@ -45,9 +45,11 @@ FetchOutcome Fetcher::Get(const std::string& path) {
         case AnswerVerdict::Found:
             outcome.status = FetchOutcome::Status::Found;
             outcome.body = std::move(answer.body);
+            outcome.problem.clear(); // a failed attempt before does not count
             return outcome;
         case AnswerVerdict::NotPublished:
             outcome.status = FetchOutcome::Status::NotPublished;
+            outcome.problem.clear();
             return outcome;
         case AnswerVerdict::Refused:
             outcome.status = FetchOutcome::Status::Refused;

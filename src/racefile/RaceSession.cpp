@@ -41,12 +41,14 @@ RaceFileStatus RaceSession::Open(const std::string& path) {
     file_ = std::move(opened);
     loaded_ = RaceRecord = first.Value();
     CurrentRace = FirstRace;
+    Index = ReadRaceIndex(path);
     return RaceFileSuccess();
 }
 
 void RaceSession::Close() {
     (void)file_.Close();
     CurrentRace = 0;
+    Index = {};
 }
 
 RaceFileStatus RaceSession::Load(int race) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "racefile/RaceFile.h"
+#include "racefile/RaceIndex.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +19,7 @@ class RaceSession {
     std::string ChosenFilePath;         // the path the file dialog assembled last
     std::string FileDialogStatus;       // "", then "ok" or "cancel"
     std::array<float, 23> StoredOdds{}; // by horse number 1..22, for the runner sort
+    sg::RaceIndex Index; // the importer's index beside the open file, read when it opens
 
     // The open file's path, or the marker "Fi" while none is open.
     std::string RaceFilePath() const;
@@ -25,9 +27,9 @@ class RaceSession {
     // The one test every refusal uses: no file open, or the dialog never gave a path.
     bool NoRaceFileOpen() const;
 
-    // Opens the path (an empty file is created when there is none) and makes race 1 current.
-    // When the path cannot be opened or race 1 cannot be read, the file that was open stays
-    // open and current.
+    // Opens the path (an empty file is created when there is none), reads its index and makes
+    // race 1 current. When the path cannot be opened or race 1 cannot be read, the file that
+    // was open stays open and current.
     RaceFileStatus Open(const std::string& path);
     void Close();
 

@@ -2,6 +2,7 @@
 
 #include "screens/frmBilan.h"
 #include "screens/frmCote.h"
+#include "screens/frmImporter.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
@@ -17,6 +18,7 @@ Screens::Screens(SharedState& sharedState, Prompter& sharedPrompter, Shell& shar
 Screens::~Screens() {
     // The secondary windows go before the main one they refer to.
     fileDialog_.reset();
+    importer_.reset();
     backtest_.reset();
     variation_.reset();
     results_.reset();
@@ -50,6 +52,11 @@ bool Screens::busy() const {
 frmBilan& Screens::backtest() {
     if (!backtest_) backtest_ = std::make_unique<frmBilan>(*this);
     return *backtest_;
+}
+
+frmImporter& Screens::importer() {
+    if (!importer_) importer_ = std::make_unique<frmImporter>(*this);
+    return *importer_;
 }
 
 frmOuvrir* Screens::openFileDialog() {

@@ -18,6 +18,7 @@ namespace sg {
 
 class frmBilan;
 class frmCote;
+class frmImporter;
 class frmJeuGagnant;
 class frmOptions;
 class frmOuvrir;
@@ -32,10 +33,11 @@ class Screens {
     Screens& operator=(const Screens&) = delete;
 
     frmJeuGagnant& main();
-    frmOptions& options(); // created on first use, then only hidden and shown
-    rappJS& results();     // the same
-    frmCote& variation();  // the same
-    frmBilan& backtest();  // the same
+    frmOptions& options();   // created on first use, then only hidden and shown
+    rappJS& results();       // the same
+    frmCote& variation();    // the same
+    frmBilan& backtest();    // the same
+    frmImporter& importer(); // the same
     RaceProcedures& race() { return race_; }
 
     // A new file dialog, shown. Only one is pending at a time: while it is, the request brings
@@ -65,6 +67,7 @@ class Screens {
     std::unique_ptr<rappJS> results_;
     std::unique_ptr<frmCote> variation_;
     std::unique_ptr<frmBilan> backtest_;
+    std::unique_ptr<frmImporter> importer_;
     std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 

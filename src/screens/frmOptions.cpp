@@ -5,6 +5,7 @@
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
 #include "screens/frmBilan.h"
+#include "screens/frmImporter.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/rappJS.h"
 
@@ -49,7 +50,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 566);
+    setFixedSize(440, 626);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -61,7 +62,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                         "dès que l'on change de course", "seulement après avoir joué",
                         OptionVoirArrivee, 168);
 
-    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 94});
+    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 154});
     FrameFichier->setTitle("Fichier de courses");
     cmdOuvrir =
         Make<QPushButton>(FrameFichier, "cmdOuvrir", "Utiliser le fichier...", {12, 24, 170, 28});
@@ -73,8 +74,14 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     cmdBilan = Make<QPushButton>(FrameFichier, "cmdBilan", "Bilan sur tout le fichier...",
                                  {192, 58, 216, 28});
     cmdBilan->setEnabled(false);
+    cmdImporter = Make<QPushButton>(FrameFichier, "cmdImporter", "Importer des courses...",
+                                    {12, 92, 170, 28});
+    lblOrigine = Make<QLabel>(FrameFichier, "lblOrigine", {192, 88, 216, 60});
+    lblOrigine->setWordWrap(true);
+    lblOrigine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblOrigine->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 348, 420, 210});
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 408, 420, 210});
     FrameJeu->setTitle("Jeu et bilan");
     Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
     QFont bold = Command1->font();
@@ -104,6 +111,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     connect(cmdRapportsetArrivee, &QPushButton::clicked, this,
             [this] { cmdRapportsetArrivee_Click(); });
     connect(cmdBilan, &QPushButton::clicked, this, [this] { cmdBilan_Click(); });
+    connect(cmdImporter, &QPushButton::clicked, this, [this] { cmdImporter_Click(); });
     UseDesktopKeys(this, true);
 }
 
@@ -138,6 +146,14 @@ void frmOptions::cmdRapportsetArrivee_Click() {
 void frmOptions::ShowFilePath(const std::string& path) {
     lblFichier->setText(Q(path));
     cmdBilan->setEnabled(true);
+}
+
+void frmOptions::ShowRaceOrigin(const std::string& text) {
+    lblOrigine->setText(Q(text));
+}
+
+void frmOptions::cmdImporter_Click() {
+    screens_.importer().ShowForOpenFile();
 }
 
 void frmOptions::cmdBilan_Click() {

@@ -31,9 +31,12 @@ class frmOptions : public QWidget {
     void cmdBilan_Click();
     void Command1_Click();
     void cmdMettreazero_Click();
+    void cmdImporter_Click();
 
     // The path of the race file now open.
     void ShowFilePath(const std::string& path);
+    // Where the current race comes from, as the importer's index says.
+    void ShowRaceOrigin(const std::string& text);
     // The balance after a play or a reset; the mark changes only with a play.
     void ShowBalance(const BalanceTexts& texts);
     void PaintBalanceMark(const Rgb& colour);
@@ -47,7 +50,9 @@ class frmOptions : public QWidget {
     QPushButton* cmdOuvrir = nullptr;
     QLabel* lblFichier = nullptr;
     QPushButton* cmdRapportsetArrivee = nullptr;
-    QPushButton* cmdBilan = nullptr; // the back-test, once a file is open
+    QPushButton* cmdBilan = nullptr;    // the back-test, once a file is open
+    QPushButton* cmdImporter = nullptr; // the PMU's races into the race file
+    QLabel* lblOrigine = nullptr;       // the current race's date, meeting and race
     QGroupBox* FrameJeu = nullptr;
     QPushButton* Command1 = nullptr; // "JOUER"
     QPushButton* cmdMettreazero = nullptr;

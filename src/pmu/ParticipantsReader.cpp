@@ -18,7 +18,8 @@ OddsReading ReadOdds(const Json* report) {
 } // namespace
 
 DocumentResult<RunnersDocument> ReadParticipants(std::string_view json) {
-    auto parsed = ParseJson(json);
+    auto parsed = ParseJson(json, {"participants", "numPmu", "nom", "statut",
+                                   "dernierRapportDirect", "dernierRapportReference", "rapport"});
     if (!parsed) return parsed.Error();
     const Json& document = parsed.Value();
     const Json* list = document.is_array() ? &document : Member(&document, "participants");

@@ -62,7 +62,7 @@ const PmuBet* PayoutsDocument::Find(std::string_view type) const {
 }
 
 DocumentResult<PayoutsDocument> ReadPayouts(std::string_view json) {
-    auto parsed = ParseJson(json);
+    auto parsed = ParseJson(json, {"typePari", "rapports", "combinaison", "dividendePourUnEuro"});
     if (!parsed) return parsed.Error();
     auto bets = BetsOf(parsed.Value());
     if (!bets) return bets.Error();
@@ -82,7 +82,7 @@ DocumentResult<PayoutsDocument> ReadPayouts(std::string_view json) {
 }
 
 DocumentResult<std::vector<PoolTotal>> ReadPools(std::string_view json) {
-    auto parsed = ParseJson(json);
+    auto parsed = ParseJson(json, {"typePari", "totalEnjeu"});
     if (!parsed) return parsed.Error();
     auto bets = BetsOf(parsed.Value());
     if (!bets) return bets.Error();

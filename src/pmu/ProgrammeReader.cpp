@@ -97,7 +97,10 @@ ProgrammeMeeting ReadMeeting(const Json& meeting, int number, std::vector<std::s
 } // namespace
 
 DocumentResult<DayProgramme> ReadProgramme(std::string_view json) {
-    auto parsed = ParseJson(json);
+    auto parsed = ParseJson(json, {"programme", "reunions", "numOfficiel", "hippodrome",
+                                   "libelleCourt", "libelleLong", "courses", "numOrdre", "libelle",
+                                   "discipline", "heureDepart", "nombreDeclaresPartants", "statut",
+                                   "categorieStatut", "paris", "typePari", "ordreArrivee"});
     if (!parsed) return parsed.Error();
     const Json* programme = Member(&parsed.Value(), "programme");
     if (!programme || !programme->is_object())

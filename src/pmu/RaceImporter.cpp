@@ -6,6 +6,7 @@
 #include "racefile/WholeFile.h"
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <sys/file.h>
@@ -80,10 +81,17 @@ struct PlannedRace {
     RaceIndexEntry entry; // race number and fingerprint still to come
 };
 
+// A record to write once the batch it belongs to is complete.
 struct RecordWrite {
     std::int32_t race;
-    RaceRecord record;
+    bool isNew;
+    ImportedFields fields;
 };
+
+// Records read from a folder are written in batches of the days read within about a second:
+// each batch waits once for the disk to hold its index lines, and once for its records.
+constexpr std::chrono::milliseconds BatchTime{1000};
+constexpr std::size_t BatchRaces = 1000;
 
 class Importer {
   public:
@@ -101,8 +109,9 @@ class Importer {
     std::optional<ImportError> ImportCourse(CalendarDay day, const ProgrammeMeeting& meeting,
                                             const ProgrammeCourse& course, DayCounts& counts,
                                             std::vector<PlannedRace>& planned);
-    std::optional<ImportError> WriteDay(CalendarDay day, std::vector<PlannedRace>& planned,
-                                        DayCounts& counts);
+    std::optional<ImportError> PlanDay(CalendarDay day, std::vector<PlannedRace>& planned,
+                                       DayCounts& counts);
+    std::optional<ImportError> WriteBatch();
     SourcedDocument Fetch(const DocumentRef& document);
     template <typename Read, typename Usable>
     auto FromCache(const DocumentRef& document, Read read, Usable usable)
@@ -121,6 +130,12 @@ class Importer {
     std::map<RaceKey, std::int32_t> byKey_;
     std::int32_t wholeRecords_ = 0; // records wholly in the file
     std::int32_t nextRace_ = 1;     // where the next new race goes
+    // The batch waiting to be written: index lines, records, then the days' lines.
+    std::string indexLines_;
+    std::vector<RecordWrite> writes_;
+    std::vector<std::string> dayLines_;
+    CalendarDay batchDay_; // the last day of the batch
+    std::chrono::steady_clock::time_point batchStart_ = std::chrono::steady_clock::now();
 };
 
 std::optional<ImportError> Importer::Open() {
@@ -159,8 +174,20 @@ ImportOutcome Importer::Run() {
     ImportOutcome outcome;
     outcome.failure = Open();
     for (CalendarDay day = request_.first; !outcome.failure && day <= request_.last;
-         day = NextDay(day))
+         day = NextDay(day)) {
         outcome.failure = ImportDay(day);
+        batchDay_ = day;
+        // A day from the service takes long enough to be a batch of its own, and the user
+        // sees it in as soon as it is read.
+        bool due = !source_.IsFolder() ||
+                   std::chrono::steady_clock::now() - batchStart_ >= BatchTime ||
+                   writes_.size() >= BatchRaces;
+        // The days read before a failure are whole: they go in too.
+        if (due || outcome.failure || day == request_.last) {
+            auto failed = WriteBatch();
+            if (failed) outcome.failure = failed;
+        }
+    }
     outcome.summary = std::move(summary_);
     return outcome;
 }
@@ -201,7 +228,7 @@ std::optional<ImportError> Importer::ImportDay(CalendarDay day) {
         case SourcedDocument::Status::Unavailable:
             return ImportError{ImportFailure::SourceUnreachable, got.problem, day};
         case SourcedDocument::Status::NotPublished:
-            progress_(DayLineWithout(day, "programme non publié"));
+            dayLines_.push_back(DayLineWithout(day, "programme non publié"));
             return std::nullopt;
         case SourcedDocument::Status::Found:
             break;
@@ -210,7 +237,7 @@ std::optional<ImportError> Importer::ImportDay(CalendarDay day) {
         if (!read) {
             std::string why = "programme inutilisable : " + read.Error().Message();
             summary_.otherNotes.Add(DayText(day) + " " + why);
-            progress_(DayLineWithout(day, why));
+            dayLines_.push_back(DayLineWithout(day, why));
             return std::nullopt;
         }
         programme = std::move(read.Value());
@@ -225,7 +252,7 @@ std::optional<ImportError> Importer::ImportDay(CalendarDay day) {
             if (auto error = ImportCourse(day, meeting, course, counts, planned)) return error;
         }
     }
-    return WriteDay(day, planned, counts);
+    return PlanDay(day, planned, counts);
 }
 
 std::optional<ImportError> Importer::ImportCourse(CalendarDay day, const ProgrammeMeeting& meeting,
@@ -332,10 +359,8 @@ void Importer::Report(const PlannedRace& planned) {
     if (!race.hasResult) summary_.withoutResult.Add(planned.where);
 }
 
-std::optional<ImportError> Importer::WriteDay(CalendarDay day, std::vector<PlannedRace>& planned,
-                                              DayCounts& counts) {
-    std::vector<RecordWrite> writes;
-    std::string lines;
+std::optional<ImportError> Importer::PlanDay(CalendarDay day, std::vector<PlannedRace>& planned,
+                                             DayCounts& counts) {
     bool full = false;
     for (PlannedRace& race : planned) {
         auto known = byKey_.find(race.key);
@@ -361,11 +386,11 @@ std::optional<ImportError> Importer::WriteDay(CalendarDay day, std::vector<Plann
             if (SameImportedBytes(updated, current)) {
                 ++counts.unchanged;
                 if (LineHash(line) != indexed.lineHash || now != indexed.fingerprint)
-                    lines += line + "\n";
+                    indexLines_ += line + "\n";
             } else {
                 ++counts.updated;
-                lines += line + "\n";
-                writes.push_back({number, std::move(updated)});
+                indexLines_ += line + "\n";
+                writes_.push_back({number, false, race.race.fields});
             }
         } else {
             if (nextRace_ > LastRace) {
@@ -376,30 +401,11 @@ std::optional<ImportError> Importer::WriteDay(CalendarDay day, std::vector<Plann
             WriteImportedFields(record, race.race.fields);
             race.entry.race = nextRace_++;
             race.entry.fingerprint = FieldsFingerprint(record);
-            lines += RaceIndexLine(race.entry) + "\n";
-            writes.push_back({race.entry.race, std::move(record)});
+            indexLines_ += RaceIndexLine(race.entry) + "\n";
+            writes_.push_back({race.entry.race, true, race.race.fields});
             ++counts.added;
         }
         Report(race);
-    }
-    // The index first: a line whose record never comes in points past the end of the file.
-    if (!lines.empty()) {
-        if (indexNeedsHeader_) lines.insert(0, std::string(RaceIndexHeader) + "\n");
-        if (auto failed = AppendToFile(indexPath_, lines))
-            return ImportError{ImportFailure::IndexWrite, failed->Message(), day};
-        indexNeedsHeader_ = false;
-    }
-    for (const RecordWrite& write : writes) {
-        auto written = file_.Write(write.race, write.record, RaceFile::WriteSync::Later);
-        if (!written)
-            return ImportError{ImportFailure::RaceFileWrite, std::string(written.Error().Message()),
-                               day};
-        wholeRecords_ = std::max(wholeRecords_, write.race);
-    }
-    if (!writes.empty()) {
-        if (auto flushed = file_.Flush(); !flushed)
-            return ImportError{ImportFailure::RaceFileWrite, std::string(flushed.Error().Message()),
-                               day};
     }
     DayCounts& total = summary_.races;
     total.programmed += counts.programmed;
@@ -408,8 +414,44 @@ std::optional<ImportError> Importer::WriteDay(CalendarDay day, std::vector<Plann
     total.unchanged += counts.unchanged;
     total.refused += counts.refused;
     total.leftAlone += counts.leftAlone;
-    progress_(DayLine(day, counts));
+    dayLines_.push_back(DayLine(day, counts));
     if (full) return ImportError{ImportFailure::FileFull, "", day};
+    return std::nullopt;
+}
+
+std::optional<ImportError> Importer::WriteBatch() {
+    // The index first: a line whose record never comes in points past the end of the file, and
+    // a record whose update never comes in still matches the line before.
+    if (!indexLines_.empty()) {
+        if (indexNeedsHeader_) indexLines_.insert(0, std::string(RaceIndexHeader) + "\n");
+        if (auto failed = AppendToFile(indexPath_, indexLines_))
+            return ImportError{ImportFailure::IndexWrite, failed->Message(), batchDay_};
+        indexNeedsHeader_ = false;
+        indexLines_.clear();
+    }
+    for (const RecordWrite& write : writes_) {
+        // An update keeps every byte of the record as it stands now but the five fields' slots.
+        auto record =
+            write.isNew ? RaceFileResult<RaceRecord>(RaceRecord()) : file_.Read(write.race);
+        if (!record)
+            return ImportError{ImportFailure::RaceFileWrite, std::string(record.Error().Message()),
+                               batchDay_};
+        WriteImportedFields(record.Value(), write.fields);
+        auto written = file_.Write(write.race, record.Value(), RaceFile::WriteSync::Later);
+        if (!written)
+            return ImportError{ImportFailure::RaceFileWrite, std::string(written.Error().Message()),
+                               batchDay_};
+        wholeRecords_ = std::max(wholeRecords_, write.race);
+    }
+    if (!writes_.empty()) {
+        if (auto flushed = file_.Flush(); !flushed)
+            return ImportError{ImportFailure::RaceFileWrite, std::string(flushed.Error().Message()),
+                               batchDay_};
+        writes_.clear();
+    }
+    for (const std::string& line : dayLines_) progress_(line);
+    dayLines_.clear();
+    batchStart_ = std::chrono::steady_clock::now();
     return std::nullopt;
 }
 

@@ -9,7 +9,7 @@ namespace sg {
 namespace {
 
 // No document of the service comes near this; a larger answer is not one of them.
-constexpr std::size_t MaxBodyBytes = 32 * 1024 * 1024;
+constexpr std::size_t MaxBodyBytes = std::size_t{32} * 1024 * 1024;
 
 struct Received {
     std::string body;

@@ -142,7 +142,7 @@ std::string DurationText(double seconds) {
     if (seconds < 60) return "moins d'une minute";
     auto minutes = static_cast<long long>(std::lround(seconds / 60));
     if (minutes < 60) return "environ " + std::to_string(minutes) + " min";
-    if (minutes < 48 * 60) {
+    if (minutes < 48LL * 60) {
         std::string rest = std::to_string(minutes % 60);
         if (rest.size() < 2) rest.insert(0, 1, '0');
         return "environ " + std::to_string(minutes / 60) + " h " + rest + " min";

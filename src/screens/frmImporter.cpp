@@ -234,7 +234,8 @@ void frmImporter::cmdImporter_Click() {
 
 void frmImporter::ReadProgress() {
     while (process_ && process_->canReadLine()) {
-        std::string line = QString::fromUtf8(process_->readLine()).trimmed().toStdString();
+        std::string line = process_->readLine().toStdString();
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         txtCompteRendu->appendPlainText(Q(line));
         if (auto race = FirstRaceOfLine(line)) firstRace_ = race;
         if (auto day = DayOfLine(line)) {

@@ -64,6 +64,7 @@ TEST_F(ImportWindow, BringsTheDaysInAndOpensTheFileOnTheFirstRaceImported) {
     EXPECT_NE(report.find("06/03/2024 : 3 courses au programme ; 3 ajoutées\nCourses ajoutées : 6"),
               std::string::npos)
         << report;
+    EXPECT_NE(report.find("\n  course annulée : 1 (05/03/2024 R1 C3)\n"), std::string::npos);
     EXPECT_EQ(window.prgImport->value(), 2);
     EXPECT_EQ(S(window.lblJour->text()), ImportTexts::Finished);
     EXPECT_TRUE(lines.empty()) << lines.front();

@@ -18,10 +18,10 @@ TEST(FetchRules, AddressesAndPathsThatStayWhereTheyBelong) {
         const char* text;
         bool network, safePath;
     } cases[] = {
-        {"https://example.org/rest", true, false},
+        {"https://localhost/rest", true, false},
         {"HTTP://127.0.0.1:8080", true, false},
         {"http://", false, false},
-        {"ftp://host/x", false, false},
+        {"ftp://localhost/x", false, false},
         {"/home/me/pmu", false, false},
         {"05032024.json", false, true},
         {"05032024/R1/C2/participants.json", false, true},
@@ -36,8 +36,9 @@ TEST(FetchRules, AddressesAndPathsThatStayWhereTheyBelong) {
         EXPECT_EQ(IsNetworkAddress(c.text), c.network) << c.text;
         EXPECT_EQ(IsSafeRelativePath(c.text), c.safePath) << c.text;
     }
-    EXPECT_EQ(UrlOf("http://h/rest/", "programme/05032024"), "http://h/rest/programme/05032024");
-    EXPECT_EQ(UrlOf("http://h", "programme/../x"), std::nullopt);
+    EXPECT_EQ(UrlOf("http://localhost/rest/", "programme/05032024"),
+              "http://localhost/rest/programme/05032024");
+    EXPECT_EQ(UrlOf("http://localhost", "programme/../x"), std::nullopt);
     EXPECT_EQ(UserAgent(), std::string("SimpleGagnant/") + SG_VERSION + " (sg-race importer)");
 }
 
@@ -90,7 +91,7 @@ struct Scripted {
     explicit Scripted(std::vector<HttpAnswer> given, double pause = 1.0)
         : answers(std::move(given)),
           fetcher(
-              {"http://h/base", pause, std::chrono::milliseconds(100), 4},
+              {"http://127.0.0.1/base", pause, std::chrono::milliseconds(100), 4},
               [this](const std::string& url) {
                   urls.push_back(url);
                   HttpAnswer next = answers.front();
@@ -129,7 +130,7 @@ TEST(Fetcher, RetriesWithGrowingWaitsAndPausesBetweenRequests) {
         ASSERT_EQ(scripted.waits.size(), c.waits.size()) << c.name;
         for (std::size_t i = 0; i < c.waits.size(); ++i)
             EXPECT_NEAR(scripted.waits[i], c.waits[i], 0.05) << c.name << " " << i;
-        EXPECT_EQ(scripted.urls.front(), "http://h/base/programme/05032024") << c.name;
+        EXPECT_EQ(scripted.urls.front(), "http://127.0.0.1/base/programme/05032024") << c.name;
     }
     // One request at a time, with the pause between two; none with a pause of 0.
     Scripted paced({Status(200, "{}")});

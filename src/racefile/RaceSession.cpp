@@ -83,6 +83,7 @@ RaceFileStatus RaceSession::Open(const std::string& path, bool forReading) {
     readOnly_ = readOnly;
     loaded_ = RaceRecord = first.Value();
     CurrentRace = FirstRace;
+    Index = ReadRaceIndex(path);
     return RaceFileSuccess();
 }
 
@@ -90,6 +91,7 @@ void RaceSession::Close() {
     (void)file_.Close();
     readOnly_.reset();
     CurrentRace = 0;
+    Index = {};
 }
 
 RaceFileStatus RaceSession::Load(int race) {

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,14 +119,34 @@ std::optional<FileWriteError> AppendToFile(const std::string& path, std::string_
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing) {
-    std::error_code error;
-    bool exists = std::filesystem::exists(path, error);
-    if (missing) *missing = !exists && !error;
-    if (!exists || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), {});
-    if (in.bad()) return std::nullopt;
+    if (missing) *missing = false;
+    int descriptor = OpenRetrying(path, O_RDONLY | O_NOCTTY | O_NONBLOCK, 0);
+    if (descriptor < 0) {
+        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+        return std::nullopt;
+    }
+    // A regular file only: a pipe or a device would block or never end.
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(descriptor);
+        return std::nullopt;
+    }
+    // Read in one go at the size the file has, then on until its true end (it may grow).
+    std::string content(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t done = 0;
+    while (true) {
+        if (done == content.size()) content.resize(done + 65536);
+        ssize_t got = read(descriptor, content.data() + done, content.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            close(descriptor);
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    close(descriptor);
+    content.resize(done);
     return content;
 }
 

@@ -3,6 +3,7 @@
 #include "AnalyseCommand.h"
 #include "BacktestCommand.h"
 #include "DemoRaceFile.h"
+#include "ImportCommand.h"
 #include "ToolArguments.h"
 #include "app/Messages.h"
 #include "numbers/Numbers.h"
@@ -19,7 +20,8 @@ namespace {
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
                           "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS] | "
-                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS]";
+                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS] | "
+                          "sg-race importer FICHIER --du JJ/MM/AAAA [OPTIONS]";
 
 using Failure = std::optional<std::string>;
 
@@ -197,6 +199,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "demo") return Demo(arguments);
     if (command == "bilan") return RunBacktestCommand(arguments, out);
     if (command == "analyse") return RunAnalyseCommand(arguments, out);
+    if (command == "importer") return RunImportCommand(arguments, out);
     return Usage;
 }
 

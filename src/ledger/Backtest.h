@@ -60,9 +60,10 @@ struct BacktestProgress {
     std::atomic<bool> cancel{false};
 };
 
-// The rows of every race of the range, in order, played on `threads` threads (parts of the
-// range) and then booked in order into a balance, as successive plays are: a race whose
-// amounts would take the totals beyond 64 bits is skipped. Empty when cancelled.
+// The rows of every race of the range, in order, played on `threads` threads and booked in
+// order into a balance, as successive plays are: a race whose amounts would take the totals
+// beyond 64 bits is skipped. Each race is read once and played from its numbers
+// (PlayPrepared), which book what PlayRace books. Empty when cancelled.
 std::optional<std::vector<BacktestRow>> RunBacktest(const RaceSource& races,
                                                     const BacktestStrategy& strategy,
                                                     RaceRange range, int threads = 1,

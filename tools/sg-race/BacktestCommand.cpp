@@ -1,5 +1,7 @@
 #include "BacktestCommand.h"
 
+#include "ToolArguments.h"
+
 #include "app/BacktestTexts.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
@@ -8,28 +10,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace sg {
 
 namespace {
-
-using Failure = std::optional<std::string>;
-
-std::string Quoted(const std::string& text) {
-    return "« " + VisibleControls(text) + " »";
-}
-
-std::optional<int> WholeIn(const std::string& text, int low, int high) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return {};
-    if (value < low || value > high) return std::nullopt;
-    return value;
-}
 
 // The options followed by a value; --rapports stands alone.
 constexpr std::array<const char*, 8> ValueOptions = {
@@ -45,10 +30,10 @@ struct Request {
 
 // The option's value, or why there is none.
 Failure ReadOption(Request& request, const std::string& option, const std::string& value) {
-    auto bad = [&](const char* expected) {
-        return "Valeur invalide pour " + option + " : " + Quoted(value) + " (" + expected + ").";
-    };
-    if (option == "--chevaux") {
+    auto bad = [&](const char* expected) { return BadValue(option, value, expected); };
+    if (option == "--rapports") {
+        request.strategy.oddsOffset = -1;
+    } else if (option == "--chevaux") {
         auto horses = WholeIn(value, 1, 9);
         if (!horses) return bad("1 à 9");
         request.strategy.horses = *horses;
@@ -80,41 +65,15 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
 Failure ParseRequest(const std::vector<std::string>& arguments, Request& request) {
     if (arguments.size() < 2) return std::string("Usage : ") + BacktestUsage;
     request.path = arguments[1];
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--rapports") {
-            request.strategy.oddsOffset = -1;
-            continue;
-        }
-        if (option.rfind("--", 0) != 0)
-            return "Argument inattendu : " + Quoted(option) + ". Usage : " + BacktestUsage;
-        if (std::find(ValueOptions.begin(), ValueOptions.end(), option) == ValueOptions.end())
-            return "Option inconnue : " + Quoted(option) + ". Usage : " + BacktestUsage;
-        if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
-        if (auto failure = ReadOption(request, option, arguments[++i])) return failure;
-    }
+    constexpr std::array<const char*, 1> Flags = {"--rapports"};
+    if (auto failure = ReadOptions(arguments, 2, ValueOptions, Flags, BacktestUsage,
+                                   [&](const std::string& option, const std::string& value) {
+                                       return ReadOption(request, option, value);
+                                   }))
+        return failure;
     if (request.first && request.last && *request.first > *request.last)
         return "La plage de courses est vide : --de " + std::to_string(*request.first) +
                " est après --a " + std::to_string(*request.last) + ".";
-    return std::nullopt;
-}
-
-// The CSV must not land on the race file itself, nor on any race file.
-Failure CheckCsvPath(const std::string& csv, const std::string& raceFile) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::equivalent(csv, raceFile, error) || HasRaceFileExtension(csv))
-        return "Le fichier CSV " + Quoted(csv) +
-               " serait un fichier de courses : choisissez un "
-               "autre nom.";
-    return std::nullopt;
-}
-
-Failure WriteCsv(const std::string& path, const std::vector<BacktestRow>& rows, char separator) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) WriteBacktestCsv(file, rows, separator);
-    if (file) file.close();
-    if (!file) return "Impossible d'écrire le fichier CSV " + Quoted(path) + ".";
     return std::nullopt;
 }
 
@@ -137,7 +96,8 @@ std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& ar
     auto rows = RunBacktest(races, request.strategy, range, threads);
     if (!rows) return "Bilan interrompu."; // never: nothing asks it to stop
     if (request.csv) {
-        if (auto failure = WriteCsv(*request.csv, *rows, request.separator)) return failure;
+        auto write = [&](std::ostream& csv) { WriteBacktestCsv(csv, *rows, request.separator); };
+        if (auto failure = WriteCsvFile(*request.csv, write)) return failure;
     }
 
     out << "Bilan de " << request.path << "\n";

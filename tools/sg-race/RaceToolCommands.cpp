@@ -1,6 +1,7 @@
 #include "RaceToolCommands.h"
 
 #include "BacktestCommand.h"
+#include "CompareCommand.h"
 #include "DemoRaceFile.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
@@ -14,7 +15,8 @@ namespace {
 
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
-                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS]";
+                          "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS] | "
+                          "sg-race comparer FICHIER [OPTIONS]";
 
 using Failure = std::optional<std::string>;
 
@@ -193,6 +195,7 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "set") return Set(arguments);
     if (command == "demo") return Demo(arguments);
     if (command == "bilan") return RunBacktestCommand(arguments, out);
+    if (command == "comparer") return RunCompareCommand(arguments, out);
     return Usage;
 }
 

@@ -1,0 +1,70 @@
+#include "ToolArguments.h"
+
+#include "numbers/Numbers.h"
+#include "racefile/RaceSession.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+
+namespace sg {
+
+std::string Quoted(const std::string& text) {
+    return "« " + VisibleControls(text) + " »";
+}
+
+std::optional<int> WholeIn(const std::string& text, int low, int high) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return {};
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::string BadValue(const std::string& option, const std::string& value, const char* expected) {
+    return "Valeur invalide pour " + option + " : " + Quoted(value) + " (" + expected + ").";
+}
+
+Failure ReadOptions(const std::vector<std::string>& arguments, std::size_t from,
+                    std::span<const char* const> valueOptions,
+                    std::span<const char* const> flags, const char* usage,
+                    const std::function<Failure(const std::string&, const std::string&)>& read) {
+    auto among = [](std::span<const char* const> names, const std::string& option) {
+        return std::find(names.begin(), names.end(), option) != names.end();
+    };
+    for (std::size_t i = from; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (among(flags, option)) {
+            if (auto failure = read(option, "")) return failure;
+            continue;
+        }
+        if (option.rfind("--", 0) != 0)
+            return "Argument inattendu : " + Quoted(option) + ". Usage : " + usage;
+        if (!among(valueOptions, option))
+            return "Option inconnue : " + Quoted(option) + ". Usage : " + usage;
+        if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
+        if (auto failure = read(option, arguments[++i])) return failure;
+    }
+    return std::nullopt;
+}
+
+Failure CheckCsvPath(const std::string& csv, const std::string& raceFile) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(csv, raceFile, error) || HasRaceFileExtension(csv))
+        return "Le fichier CSV " + Quoted(csv) +
+               " serait un fichier de courses : choisissez un "
+               "autre nom.";
+    return std::nullopt;
+}
+
+Failure WriteCsvFile(const std::string& path, const std::function<void(std::ostream&)>& write) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) write(file);
+    if (file) file.close();
+    if (!file) return "Impossible d'écrire le fichier CSV " + Quoted(path) + ".";
+    return std::nullopt;
+}
+
+} // namespace sg

@@ -211,11 +211,10 @@ std::string PartsText(const Comparison& comparison, double learningPercent, char
 }
 
 std::vector<std::string> ComparisonColumnNames() {
-    return {"Rang",     "Chevaux",           "Bénéfice",           "Arrondi",
-            "Cotes",    "Jouées",            "Écartées",           "Mises",
-            "Gains",    "Bilan",             "Rendement",          "Intervalle à 90 %",
-            "Distinct du hasard", "Apprentissage", "Contrôle",     "Gagnées",
-            "Série perdante",     "Baisse max"};
+    return {"Rang",          "Chevaux",  "Bénéfice",  "Arrondi",           "Cotes",
+            "Apprentissage", "Contrôle", "Rendement", "Intervalle à 90 %", "Distinct du hasard",
+            "Jouées",        "Écartées", "Mises",     "Gains",             "Bilan",
+            "Gagnées",       "Série perdante", "Baisse max"};
 }
 
 std::vector<ComparisonCell> ComparisonCells(const StrategyResult& result, int rank,
@@ -234,17 +233,17 @@ std::vector<ComparisonCell> ComparisonCells(const StrategyResult& result, int ra
         {ProfitText(s.targetProfit, separator), s.targetProfit},
         {RoundingModeName(s.rounding), static_cast<double>(s.rounding)},
         {OddsSetName(s.odds), static_cast<double>(s.odds)},
+        PercentCell(ReturnOf(result.learning), separator),
+        PercentCell(ReturnOf(result.control), separator),
+        PercentCell(summary.ReturnPercent(), separator),
+        intervalCell,
+        {DistinctFromLuck(interval),
+         interval ? std::optional<double>(interval->HoldsZero() ? 0 : 1) : std::nullopt},
         CountCell(summary.played),
         CountCell(summary.races - summary.played),
         EurosCell(summary.staked, separator),
         EurosCell(summary.won, separator),
         EurosCell(summary.balance, separator),
-        PercentCell(summary.ReturnPercent(), separator),
-        intervalCell,
-        {DistinctFromLuck(interval),
-         interval ? std::optional<double>(interval->HoldsZero() ? 0 : 1) : std::nullopt},
-        PercentCell(ReturnOf(result.learning), separator),
-        PercentCell(ReturnOf(result.control), separator),
         PercentCell(summary.WinningPercent(), separator),
         CountCell(summary.longestLosingRun),
         EurosCell(summary.drawdown, separator),

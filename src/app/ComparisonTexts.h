@@ -13,6 +13,14 @@
 
 namespace sg {
 
+// What the comparison tab says when its choices cannot be read.
+inline constexpr const char* ComparisonNothingChosen =
+    "Cochez au moins un nombre de chevaux, une façon de miser et un jeu de cotes.";
+inline constexpr const char* ComparisonBadProfits =
+    "Les bénéfices recherchés doivent être des montants supérieurs à 0 et d'au plus 100000, "
+    "séparés par « / » (par exemple 5/10/12,5).";
+inline constexpr const char* ComparisonBadFilter = "Ce filtre ne se lit pas : ";
+
 // Lists are written with "/" between items, so that a decimal comma reads as in a single value:
 // horses "1-9", "2/3/4" or "1-3/7" (1 to 9); profits "5/10/12,5" (as BacktestProfitFrom);
 // roundings "decimales/entier/dizaine" or "tous"; odds sets "PMH/PMU". An item given twice
@@ -46,8 +54,8 @@ std::vector<std::string> ComparisonColumnNames();
 // normal one; a strategy whose interval holds 0 reads "non" under "Distinct du hasard".
 std::vector<ComparisonCell> ComparisonCells(const StrategyResult& result, int rank,
                                             char decimalSeparator);
-inline constexpr int ComparisonReturnColumn = 10;   // "Rendement"
-inline constexpr int ComparisonLearningColumn = 13; // "Apprentissage"
+inline constexpr int ComparisonLearningColumn = 5; // "Apprentissage"
+inline constexpr int ComparisonReturnColumn = 7;   // "Rendement"
 
 // The CSV file of the table, best first: the strategy and its totals over the whole filtered
 // range, then the other figures, amounts and percentages as plain numbers with the separator.

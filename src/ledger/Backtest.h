@@ -20,6 +20,8 @@ struct BacktestStrategy {
     RoundingMode rounding = RoundingMode::Decimals;
     OddsSet odds = OddsSet::PMH;
     int oddsOffset = 0; // -1 when the stored values are payouts, stake included
+
+    friend bool operator==(const BacktestStrategy&, const BacktestStrategy&) = default;
 };
 
 // Why a race was not played, tested in this order.

@@ -7,6 +7,7 @@
 #include "racefile/RaceFileReader.h"
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
+#include "screens/ComparisonTab.h"
 #include "screens/Controls.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
@@ -23,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
@@ -159,11 +161,23 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     exportRow->addWidget(cboExport);
     exportRow->addWidget(cmdExporter);
 
-    auto* page = new QVBoxLayout(this);
+    // The back-test is the first tab, the comparison of strategies the second.
+    auto* backtestPage = new QWidget;
+    auto* page = new QVBoxLayout(backtestPage);
     page->addLayout(choices);
     page->addLayout(run);
     page->addLayout(results, 1);
     page->addLayout(exportRow);
+    tabComparer = new ComparisonTab(screens_, nullptr);
+    tabPages = new QTabWidget(this);
+    tabPages->setObjectName("tabPages");
+    tabPages->addTab(backtestPage, "Bilan");
+    tabPages->addTab(tabComparer, "Comparer");
+    (new QVBoxLayout(this))->addWidget(tabPages);
+    connect(tabComparer, &ComparisonTab::strategyChosen, this,
+            [this](const BacktestStrategy& strategy, RaceRange range) {
+                ShowStrategy(strategy, range);
+            });
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(50);
@@ -200,12 +214,26 @@ void frmBilan::ShowForOpenFile() {
     int races = count ? count.Value() : 0;
     spnDe->setValue(FirstRace);
     spnA->setValue(std::max(races, FirstRace));
+    tabComparer->ShowForOpenFile();
     lblFichier->setText(state.race.NoRaceFileOpen()
                             ? QString::fromUtf8(Messages::BacktestNoFile)
                             : Q(path) + QString(" : %1 courses").arg(races));
     show();
     raise();
     activateWindow();
+}
+
+void frmBilan::ShowStrategy(const BacktestStrategy& strategy, RaceRange range) {
+    if (IsRunning()) return;
+    spnChevaux->setValue(strategy.horses);
+    txtBenefice->setText(Q(ProfitText(strategy.targetProfit, screens_.state.settings.DecimalSeparator)));
+    cboArrondi->setCurrentIndex(static_cast<int>(strategy.rounding));
+    cboValeurs->setCurrentIndex(strategy.oddsOffset == 0 ? 0 : 1);
+    cboExport->setCurrentIndex(strategy.odds == OddsSet::PMH ? 0 : 1);
+    spnDe->setValue(range.first);
+    spnA->setValue(range.last);
+    tabPages->setCurrentIndex(0);
+    cmdCalculer_Click();
 }
 
 void frmBilan::cmdCalculer_Click() {
@@ -301,6 +329,10 @@ void frmBilan::ShowResults() {
     chtBilan->setCurves({BalanceCurve(pmh_, SetCaptions[0], QColor(32, 96, 192)),
                          BalanceCurve(pmu_, SetCaptions[1], QColor(216, 112, 0))});
     cmdExporter->setEnabled(!pmh_.empty());
+}
+
+bool frmBilan::IsBusy() const {
+    return IsRunning() || tabComparer->IsRunning();
 }
 
 const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {

@@ -1,6 +1,7 @@
 // "Bilan sur tout le fichier": a strategy played on every race of a range of the open race
 // file, on the final odds (PMH) and on the intermediate odds (PMU) side by side, with the
-// summary, the running balance drawn race by race, and the races exported as CSV.
+// summary, the running balance drawn race by race, and the races exported as CSV; a second
+// tab compares many strategies (ComparisonTab).
 #pragma once
 
 #include "ledger/BacktestSummary.h"
@@ -18,6 +19,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 class QThread;
 class QTimer;
@@ -25,6 +27,7 @@ class QTimer;
 namespace sg {
 
 class BalanceChart;
+class ComparisonTab;
 class Screens;
 struct BacktestJob;
 
@@ -37,6 +40,8 @@ class frmBilan : public QWidget {
     // Shown from the options window: the strategy of the main window and the whole file.
     void ShowForOpenFile();
 
+    // A strategy of the comparison shown here with its curve (a back-test of it).
+    void ShowStrategy(const BacktestStrategy& strategy, RaceRange range);
     void cmdCalculer_Click();
     void cmdAnnuler_Click();
     void cmdExporter_Click(); // asks where, then writes
@@ -45,6 +50,7 @@ class frmBilan : public QWidget {
     bool ExportCsv(const std::string& path);
 
     bool IsRunning() const { return thread_ != nullptr; }
+    bool IsBusy() const; // a back-test, or in the comparison tab
     // The rows of the last back-test, PMH then PMU (empty before any).
     const std::vector<BacktestRow>& RowsOf(OddsSet set) const;
 
@@ -62,6 +68,8 @@ class frmBilan : public QWidget {
     BalanceChart* chtBilan = nullptr;
     QComboBox* cboExport = nullptr;
     QPushButton* cmdExporter = nullptr;
+    QTabWidget* tabPages = nullptr;
+    ComparisonTab* tabComparer = nullptr;
 
   signals:
     void finished(); // a back-test ended, with results or cancelled

@@ -74,7 +74,8 @@ void OneStrategyThroughTheTexts(benchmark::State& run) {
         sg::RaceSource races = file.Races();
         sg::PartialRace partial;
         std::int64_t won = 0;
-        for (int race = 1; race <= 32767; ++race) won += sg::PlayRace(races.Race(race, partial), strategy).won;
+        for (int race = 1; race <= 32767; ++race)
+            won += sg::PlayRace(races.Race(race, partial), strategy).won;
         benchmark::DoNotOptimize(won);
     }
 }

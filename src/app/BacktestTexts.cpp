@@ -24,7 +24,8 @@ constexpr std::array<const char*, SkipReasonCount> ReasonTexts = {
 std::string RaceAndBalance(const std::optional<RaceBalance>& race, char separator) {
     if (!race) return "-";
     std::string sign = race->balance > 0 ? "+" : "";
-    return "n° " + std::to_string(race->race) + " (" + sign + EurosText(race->balance, separator) + ")";
+    return "n° " + std::to_string(race->race) + " (" + sign + EurosText(race->balance, separator) +
+           ")";
 }
 
 std::string HorsesText(const BacktestRow& row) {
@@ -120,8 +121,8 @@ void WriteBacktestCsv(std::ostream& out, const std::vector<BacktestRow>& rows, c
         bool played = row.skipped == SkipReason::None;
         out << row.race << ';' << (played ? HorsesText(row) : "") << ';'
             << EurosText(played ? row.staked : 0, separator) << ';'
-            << EurosText(played ? row.won : 0, separator) << ';' << EurosText(balances[i], separator) << ';'
-            << SkipReasonText(row.skipped) << '\n';
+            << EurosText(played ? row.won : 0, separator) << ';'
+            << EurosText(balances[i], separator) << ';' << SkipReasonText(row.skipped) << '\n';
     }
 }
 

@@ -206,15 +206,29 @@ std::string PartsText(const Comparison& comparison, double learningPercent, char
         return "courses " + Count(first) + " à " + Count(last);
     };
     return "apprentissage : " + races(range.first, comparison.learningLast) + " (" +
-           ProfitText(static_cast<float>(learningPercent), separator) + " %), contrôle : " +
-           races(comparison.learningLast + 1, range.last);
+           ProfitText(static_cast<float>(learningPercent), separator) +
+           " %), contrôle : " + races(comparison.learningLast + 1, range.last);
 }
 
 std::vector<std::string> ComparisonColumnNames() {
-    return {"Rang",          "Chevaux",  "Bénéfice",  "Arrondi",           "Cotes",
-            "Apprentissage", "Contrôle", "Rendement", "Intervalle à 90 %", "Distinct du hasard",
-            "Jouées",        "Écartées", "Mises",     "Gains",             "Bilan",
-            "Gagnées",       "Série perdante", "Baisse max"};
+    return {"Rang",
+            "Chevaux",
+            "Bénéfice",
+            "Arrondi",
+            "Cotes",
+            "Apprentissage",
+            "Contrôle",
+            "Rendement",
+            "Intervalle à 90 %",
+            "Distinct du hasard",
+            "Jouées",
+            "Écartées",
+            "Mises",
+            "Gains",
+            "Bilan",
+            "Gagnées",
+            "Série perdante",
+            "Baisse max"};
 }
 
 std::vector<ComparisonCell> ComparisonCells(const StrategyResult& result, int rank,
@@ -268,7 +282,8 @@ void WriteComparisonCsv(std::ostream& out, const Comparison& comparison,
         "Courses écartées",
     };
     for (int reason = 1; reason < SkipReasonCount; ++reason)
-        header.push_back(std::string("Écartées : ") + SkipReasonText(static_cast<SkipReason>(reason)));
+        header.push_back(std::string("Écartées : ") +
+                         SkipReasonText(static_cast<SkipReason>(reason)));
     header.push_back("Rang");
     out << ComparisonCsvHeaderStart;
     for (const std::string& name : header) out << ';' << CsvField(name);

@@ -41,8 +41,7 @@ std::optional<Bounds<double>> DecimalBoundsFrom(std::string_view text);
 std::string FiltersText(const RaceFilters& filters, char decimalSeparator);
 
 // "apprentissage : courses 1 à 28 (70 %), contrôle : courses 29 à 40".
-std::string PartsText(const Comparison& comparison, double learningPercent,
-                      char decimalSeparator);
+std::string PartsText(const Comparison& comparison, double learningPercent, char decimalSeparator);
 
 // A cell of the ranked table: its text, and the number it sorts by (empty: by its text).
 struct ComparisonCell {

@@ -21,7 +21,7 @@ struct PreparedOdds {
     int usableRows = 0; // rows 1..usableRows store their odds once the offset is added
     int winnerRow = 0;  // the row that shows the winner, 0 when none does
     std::array<std::uint8_t, 10> horses{}; // rows 1..rows
-    OddsColumns odds{}; // what each row's odds box stores (rows 1..usableRows)
+    OddsColumns odds{};                    // what each row's odds box stores (rows 1..usableRows)
     // The sum over the runners with odds of 1 / (odds + 1), in %: the share of the pool the
     // odds promise back; empty without odds.
     std::optional<double> bookPercent;
@@ -29,9 +29,9 @@ struct PreparedOdds {
 
 struct PreparedRace {
     std::int32_t race = 0;
-    bool inFile = false;   // false: past the end of the file
-    bool hasResult = false; // a winner and a winner's payout above 0 are stored
-    double payout = 0;      // the winner's, for 1 euro
+    bool inFile = false;              // false: past the end of the file
+    bool hasResult = false;           // a winner and a winner's payout above 0 are stored
+    double payout = 0;                // the winner's, for 1 euro
     std::array<PreparedOdds, 2> sets; // by OddsSet
 };
 

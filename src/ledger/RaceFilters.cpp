@@ -9,8 +9,9 @@ namespace sg {
 namespace {
 
 bool AnyNamed(const std::vector<std::string>& names, const std::string& name) {
-    return names.empty() || std::any_of(names.begin(), names.end(),
-                                        [&name](const std::string& n) { return SameName(n, name); });
+    return names.empty() || std::any_of(names.begin(), names.end(), [&name](const std::string& n) {
+               return SameName(n, name);
+           });
 }
 
 char Lower(char c) {
@@ -35,10 +36,8 @@ bool RaceFilters::NeedsIndex() const {
 
 bool RaceFilters::Keeps(const PreparedOdds& odds, const RaceIndexEntry* entry) const {
     if (runners && !runners->Holds(odds.runners)) return false;
-    if (favouriteOdds && (odds.usableRows < 1 || !favouriteOdds->Holds(odds.odds[1])))
-        return false;
-    if (bookPercent && (!odds.bookPercent || !bookPercent->Holds(*odds.bookPercent)))
-        return false;
+    if (favouriteOdds && (odds.usableRows < 1 || !favouriteOdds->Holds(odds.odds[1]))) return false;
+    if (bookPercent && (!odds.bookPercent || !bookPercent->Holds(*odds.bookPercent))) return false;
     if (!NeedsIndex()) return true;
     if (!entry) return false;
     if (dates) {

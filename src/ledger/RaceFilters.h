@@ -19,12 +19,12 @@ template <typename T> struct Bounds {
 };
 
 struct RaceFilters {
-    std::optional<Bounds<int>> runners;           // the runner count
-    std::optional<Bounds<double>> favouriteOdds;  // the odds of row 1 (as stored, offset added)
-    std::optional<Bounds<double>> bookPercent;    // PreparedOdds::bookPercent
-    std::optional<Bounds<int>> dates;             // DateKey of the index's date
-    std::vector<std::string> hippodromes;         // any of them; empty: any hippodrome
-    std::vector<std::string> disciplines;         // any of them; empty: any discipline
+    std::optional<Bounds<int>> runners;          // the runner count
+    std::optional<Bounds<double>> favouriteOdds; // the odds of row 1 (as stored, offset added)
+    std::optional<Bounds<double>> bookPercent;   // PreparedOdds::bookPercent
+    std::optional<Bounds<int>> dates;            // DateKey of the index's date
+    std::vector<std::string> hippodromes;        // any of them; empty: any hippodrome
+    std::vector<std::string> disciplines;        // any of them; empty: any discipline
 
     bool Any() const;
     // Whether a filter reads the index: races without an index line are then left out.

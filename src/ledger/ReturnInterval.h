@@ -34,6 +34,16 @@ class ReturnMoments {
         crossed_ += s * y;
     }
     int Count() const { return count_; }
+    // The sums of two sets of races together.
+    ReturnMoments& operator+=(const ReturnMoments& other) {
+        count_ += other.count_;
+        stakes_ += other.stakes_;
+        nets_ += other.nets_;
+        stakes2_ += other.stakes2_;
+        nets2_ += other.nets2_;
+        crossed_ += other.crossed_;
+        return *this;
+    }
     // sum y / sum s in %; empty without stakes.
     std::optional<double> ReturnPercent() const;
 

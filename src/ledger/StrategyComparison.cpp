@@ -47,8 +47,9 @@ std::vector<Unit> UnitsOf(const std::vector<BacktestStrategy>& strategies) {
         auto unit = std::find_if(units.begin(), units.end(),
                                  [&](const Unit& u) { return u.set == s.odds && u.k == k; });
         if (unit == units.end()) unit = units.insert(units.end(), Unit{s.odds, k, {}, 0});
-        auto target = std::find_if(unit->targets.begin(), unit->targets.end(),
-                                   [&](const TargetPlays& t) { return t.target == s.targetProfit; });
+        auto target =
+            std::find_if(unit->targets.begin(), unit->targets.end(),
+                         [&](const TargetPlays& t) { return t.target == s.targetProfit; });
         if (target == unit->targets.end())
             target = unit->targets.insert(unit->targets.end(), TargetPlays{s.targetProfit, {}});
         target->plays.push_back({s.rounding, i});
@@ -60,14 +61,15 @@ std::vector<Unit> UnitsOf(const std::vector<BacktestStrategy>& strategies) {
 // The units of each thread: the costliest first, each to the least loaded thread.
 std::vector<std::vector<const Unit*>> ShareOut(const std::vector<Unit>& units, int workers) {
     std::vector<const Unit*> byCost;
+    byCost.reserve(units.size());
     for (const Unit& unit : units) byCost.push_back(&unit);
     std::stable_sort(byCost.begin(), byCost.end(),
                      [](const Unit* a, const Unit* b) { return a->cost > b->cost; });
     std::vector<std::vector<const Unit*>> shares(static_cast<std::size_t>(workers));
     std::vector<std::size_t> load(static_cast<std::size_t>(workers), 0);
     for (const Unit* unit : byCost) {
-        auto least = static_cast<std::size_t>(std::min_element(load.begin(), load.end()) -
-                                              load.begin());
+        auto least =
+            static_cast<std::size_t>(std::min_element(load.begin(), load.end()) - load.begin());
         shares[least].push_back(unit);
         load[least] += unit->cost;
     }
@@ -76,7 +78,7 @@ std::vector<std::vector<const Unit*>> ShareOut(const std::vector<Unit>& units, i
 
 struct Accumulator {
     SummaryBuilder whole;
-    ReturnMoments moments, learning, control;
+    ReturnMoments learning, control; // the whole range's are their sum
 };
 
 // A race prepared, and whether the filters keep it for each odds set.
@@ -112,8 +114,10 @@ class Pass {
         comparison.learningLast = learningLast_;
         for (std::size_t i = 0; i < accumulators_.size(); ++i) {
             const Accumulator& a = accumulators_[i];
-            comparison.results.push_back({request_.strategies[i], a.whole.Summary(), a.moments,
-                                          a.learning, a.control});
+            ReturnMoments whole = a.learning;
+            whole += a.control;
+            comparison.results.push_back(
+                {request_.strategies[i], a.whole.Summary(), whole, a.learning, a.control});
         }
         return comparison;
     }
@@ -144,10 +148,9 @@ void Pass::Prepare(int block, int worker, int workers, PartialRace& partial) {
         for (int i = chunk; i < std::min(chunk + ChunkRaces, end); ++i) {
             std::int32_t race = first_ + i;
             Slot& slot = buffer[static_cast<std::size_t>(i - begin)];
-            slot.race = races_.Holds(race)
-                            ? PrepareRace(races_.Race(race, partial), race, rowsWanted_, offset_,
-                                          sets_)
-                            : RaceBeyondFile(race);
+            slot.race = races_.Holds(race) ? PrepareRace(races_.Race(race, partial), race,
+                                                         rowsWanted_, offset_, sets_)
+                                           : RaceBeyondFile(race);
             const RaceIndexEntry* entry = byIndex && index_ ? index_->Find(race) : nullptr;
             for (int set = 0; set < 2; ++set)
                 slot.kept[static_cast<std::size_t>(set)] =
@@ -194,10 +197,8 @@ void Pass::Book(std::size_t strategy, std::int32_t race, BacktestRow row) {
     row.race = race;
     Accumulator& a = accumulators_[strategy];
     SkipReason reason = a.whole.Add(row);
-    if (reason == SkipReason::None) {
-        a.moments.Add(row.staked, row.won);
+    if (reason == SkipReason::None)
         (race <= learningLast_ ? a.learning : a.control).Add(row.staked, row.won);
-    }
     if (!rows_) return;
     if (reason != row.skipped) {
         row = BacktestRow{};

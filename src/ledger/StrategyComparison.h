@@ -41,14 +41,14 @@ int LearningLastRace(RaceRange range, double learningPercent);
 
 struct StrategyResult {
     BacktestStrategy strategy;
-    BacktestSummary summary; // the races the filters keep, in the whole range
-    ReturnMoments moments;   // of the races played there, for the normal interval
+    BacktestSummary summary;         // the races the filters keep, in the whole range
+    ReturnMoments moments;           // of the races played there, for the normal interval
     ReturnMoments learning, control; // the same, in each part
 };
 
 struct Comparison {
-    RaceRange range;      // as played: within 1 to 32767
-    int learningLast = 0; // races range.first..learningLast form the learning part
+    RaceRange range;                     // as played: within 1 to 32767
+    int learningLast = 0;                // races range.first..learningLast form the learning part
     std::vector<StrategyResult> results; // in the order of the request's strategies
 };
 

@@ -9,7 +9,7 @@ namespace sg {
 
 namespace {
 
-constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,  1e6,
+constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
 
 } // namespace

@@ -40,8 +40,8 @@ int ReadStoredOdds(RaceFieldsView record, OddsSet set,
                    std::array<float, RunnerRows + 1>& storedOdds);
 
 struct RunnerRanking {
-    int filledRows = 0;                       // rows 1..filledRows take a horse number
-    std::array<int, RunnerRows + 1> horses{}; // 0 when no horse was left
+    int filledRows = 0;                                    // rows 1..filledRows take a horse number
+    std::array<int, RunnerRows + 1> horses{};              // 0 when no horse was left
     std::array<std::optional<float>, RunnerRows + 1> odds; // empty when no horse with odds was left
 };
 RunnerRanking RankRunners(std::array<float, RunnerRows + 1>& storedOdds, int runners,

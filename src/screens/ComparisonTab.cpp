@@ -254,8 +254,9 @@ ComparisonTab::ComparisonTab(Screens& screens, QWidget* parent)
     auto* results = new QSplitter(Qt::Horizontal, this);
     results->addWidget(tblComparaison);
     results->addWidget(mapPanel);
-    results->setStretchFactor(0, 1);
-    results->setStretchFactor(1, 1);
+    results->setStretchFactor(0, 3);
+    results->setStretchFactor(1, 2);
+    results->setSizes({620, 400});
     results->setChildrenCollapsible(false);
 
     cmdExporterComparaison = Named<QPushButton>("cmdExporterComparaison", this);
@@ -317,7 +318,8 @@ std::optional<ComparisonRequest> ComparisonTab::ReadRequest(std::string& why) co
     }
     grid.roundings.clear();
     for (int mode = 0; mode < 3; ++mode) {
-        if (chkArrondi[mode]->isChecked()) grid.roundings.push_back(static_cast<RoundingMode>(mode));
+        if (chkArrondi[mode]->isChecked())
+            grid.roundings.push_back(static_cast<RoundingMode>(mode));
     }
     grid.oddsSets.clear();
     for (int set = 0; set < 2; ++set) {
@@ -355,7 +357,8 @@ std::optional<ComparisonRequest> ComparisonTab::ReadRequest(std::string& why) co
     };
     std::optional<int> from, to;
     if (!read(txtPartants, "partants (min-max)", WholeBoundsFrom, filters.runners) ||
-        !read(txtCoteFavori, "cote du favori (min-max)", DecimalBoundsFrom, filters.favouriteOdds) ||
+        !read(txtCoteFavori, "cote du favori (min-max)", DecimalBoundsFrom,
+              filters.favouriteOdds) ||
         !read(txtSommeProbas, "somme des probabilités (min-max, en %)", DecimalBoundsFrom,
               filters.bookPercent) ||
         !read(txtDu, "date de début (JJ/MM/AAAA)", DateKey, from) ||
@@ -464,8 +467,9 @@ void ComparisonTab::ShowResults() {
     for (const StrategyResult& result : comparison_->results) {
         const BacktestStrategy& s = result.strategy;
         if (cboCarteArrondi->findData(static_cast<int>(s.rounding)) < 0)
-            cboCarteArrondi->addItem(QString::fromUtf8(RoundingCaptions[static_cast<int>(s.rounding)]),
-                                     static_cast<int>(s.rounding));
+            cboCarteArrondi->addItem(
+                QString::fromUtf8(RoundingCaptions[static_cast<int>(s.rounding)]),
+                static_cast<int>(s.rounding));
         if (cboCarteCotes->findData(static_cast<int>(s.odds)) < 0)
             cboCarteCotes->addItem(OddsSetName(s.odds), static_cast<int>(s.odds));
     }
@@ -544,11 +548,13 @@ void ComparisonTab::BootstrapFinished() {
     bootstrapThread_->deleteLater();
     bootstrapThread_ = nullptr;
     char separator = screens_.state.settings.DecimalSeparator;
-    lblBootstrap->setText(Q(
-        StrategyText(bootstrap_->strategy, separator) + " : intervalle à 90 % par "
-        "rééchantillonnage des courses (" + std::to_string(BootstrapResamples) + " tirages) " +
-        (bootstrap_->read ? IntervalText(bootstrap_->interval, separator)
-                          : std::string("impossible : le fichier ne se lit plus."))));
+    lblBootstrap->setText(
+        Q(StrategyText(bootstrap_->strategy, separator) +
+          " : intervalle à 90 % par "
+          "rééchantillonnage des courses (" +
+          std::to_string(BootstrapResamples) + " tirages) " +
+          (bootstrap_->read ? IntervalText(bootstrap_->interval, separator)
+                            : std::string("impossible : le fichier ne se lit plus."))));
     auto wanted = std::exchange(bootstrapWanted_, std::nullopt);
     if (wanted && *wanted != bootstrap_->strategy) {
         StartBootstrap(); // the row selected now
@@ -560,8 +566,8 @@ void ComparisonTab::BootstrapFinished() {
 void ComparisonTab::cmdExporterComparaison_Click() {
     namespace fs = std::filesystem;
     fs::path folder = fs::path(done_ ? done_->path : "").parent_path();
-    auto* dialog = new QFileDialog(this, "Exporter en CSV",
-                                   Q((folder / "comparaison.csv").string()), "Fichiers CSV (*.csv)");
+    auto* dialog = new QFileDialog(
+        this, "Exporter en CSV", Q((folder / "comparaison.csv").string()), "Fichiers CSV (*.csv)");
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix("csv");
     dialog->setAttribute(Qt::WA_DeleteOnClose);

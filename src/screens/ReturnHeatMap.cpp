@@ -84,10 +84,11 @@ void ReturnHeatMap::paintEvent(QPaintEvent*) {
     if (columns_.isEmpty() || rows_.isEmpty()) return;
 
     // The legend on the right, the names of the rows on the left, the cells between.
-    int legendWidth = metrics.horizontalAdvance("+" + PercentLabel(-extent_, 0, separator_)) +
-                      3 * margin + 16;
+    int legendWidth =
+        metrics.horizontalAdvance("+" + PercentLabel(-extent_, 0, separator_)) + 3 * margin + 16;
     int rowNames = metrics.horizontalAdvance("Bénéfice") + margin;
-    for (const QString& row : rows_) rowNames = std::max(rowNames, metrics.horizontalAdvance(row) + margin);
+    for (const QString& row : rows_)
+        rowNames = std::max(rowNames, metrics.horizontalAdvance(row) + margin);
     QRect grid(margin + rowNames, margin + 3 * line, width() - rowNames - legendWidth - 3 * margin,
                height() - 5 * line - 3 * margin);
     if (grid.width() < columns_.size() || grid.height() < rows_.size()) return;
@@ -163,8 +164,7 @@ void ReturnHeatMap::paintEvent(QPaintEvent*) {
     Hatch(painter, sample);
     painter.drawRect(sample);
     painter.drawText(QRect(sample.right() + margin, sample.top(), width() - sample.right(), line),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     "hachuré : l'intervalle à 90 % contient 0 (indiscernable du hasard)");
+                     Qt::AlignLeft | Qt::AlignVCenter, "hachuré : l'intervalle à 90 % contient 0");
 }
 
 } // namespace sg

@@ -226,7 +226,8 @@ void frmBilan::ShowForOpenFile() {
 void frmBilan::ShowStrategy(const BacktestStrategy& strategy, RaceRange range) {
     if (IsRunning()) return;
     spnChevaux->setValue(strategy.horses);
-    txtBenefice->setText(Q(ProfitText(strategy.targetProfit, screens_.state.settings.DecimalSeparator)));
+    txtBenefice->setText(
+        Q(ProfitText(strategy.targetProfit, screens_.state.settings.DecimalSeparator)));
     cboArrondi->setCurrentIndex(static_cast<int>(strategy.rounding));
     cboValeurs->setCurrentIndex(strategy.oddsOffset == 0 ? 0 : 1);
     cboExport->setCurrentIndex(strategy.odds == OddsSet::PMH ? 0 : 1);

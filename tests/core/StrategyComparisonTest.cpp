@@ -32,9 +32,10 @@ std::vector<RaceRecord> RandomRaces(int count, unsigned seed) {
     auto odds = [&]() -> std::string {
         switch (random() % 8) {
         case 0:
-            return pick({"", "0", "-0", "abc", "0/0", "5/0", "5/-2", "-3", "998", "999",
-                         "997.99", "1e-7", "1e8", "3e38", "1e39", "1e400", "10/3", "1.23456789",
-                         "12345678.9", "4,5", "4 5", "-1", "-0.5", "2147483648/2"});
+            return pick({"",           "0",    "-0",   "abc",   "0/0",    "5/0",
+                         "5/-2",       "-3",   "998",  "999",   "997.99", "1e-7",
+                         "1e8",        "3e38", "1e39", "1e400", "10/3",   "1.23456789",
+                         "12345678.9", "4,5",  "4 5",  "-1",    "-0.5",   "2147483648/2"});
         case 1:
             return std::to_string(random() % 30) + "/" + std::to_string(random() % 9);
         case 2:
@@ -169,7 +170,10 @@ TEST(StrategyComparison, PartsAreTheBacktestsOfTheirRacesAndTheRankingReadsTheFi
         RaceRange range;
         double percent;
         int learningLast;
-    } splits[] = {{{1, 10}, 70, 7}, {{1, 10}, 1, 0}, {{5, 14}, 99, 13}, {{3, 3}, 70, 2},
+    } splits[] = {{{1, 10}, 70, 7},
+                  {{1, 10}, 1, 0},
+                  {{5, 14}, 99, 13},
+                  {{3, 3}, 70, 2},
                   {{1, 32767}, 70, 22936}};
     for (const Split& split : splits)
         EXPECT_EQ(LearningLastRace(split.range, split.percent), split.learningLast)
@@ -186,9 +190,8 @@ TEST(RaceFilters, KeepRacesByTheirOwnOddsSetAndTheirIndexLine) {
     std::vector<RaceRecord> list = {Race(4, 1, "1.5"), Race(5, 1), Race(6, 1), Race(7, 1)};
     auto bytes = FileOf(list);
     RaceSource races(bytes);
-    RaceIndex index = ParseRaceIndex(
-        "1;01/02/2026;1;1;VINCENNES;PRIX A;ATTELE;13:50;national;;f1\n"
-        "2;03/02/2026;2;3;Enghien;PRIX B;PLAT;;national;;f2\n");
+    RaceIndex index = ParseRaceIndex("1;01/02/2026;1;1;VINCENNES;PRIX A;ATTELE;13:50;national;;f1\n"
+                                     "2;03/02/2026;2;3;Enghien;PRIX B;PLAT;;national;;f2\n");
     ASSERT_EQ(index.entries.size(), 2u);
     auto withRunners = [](int low, int high) {
         RaceFilters f;

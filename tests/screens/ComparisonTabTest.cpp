@@ -162,8 +162,8 @@ TEST_F(ComparisonTabTest, RanksMapsAndOpensAStrategyInTheBacktestTab) {
     EXPECT_EQ(csv.rfind(ComparisonCsvHeaderStart, 0), 0u);
     lines.clear();
     EXPECT_FALSE(tab.ExportCsv(work.File("demo.tur")));
-    EXPECT_EQ(lines, std::vector<std::string>{std::string("message: ") +
-                                              Messages::BacktestCsvOnRaceFile});
+    EXPECT_EQ(lines,
+              std::vector<std::string>{std::string("message: ") + Messages::BacktestCsvOnRaceFile});
 
     // Annuler: no results from that run, the former ones stay.
     AndWait(&tab, [&] {

@@ -55,8 +55,8 @@ TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
          {"Courses 1 à 40 (le fichier en compte 40) ; apprentissage : courses 1 à 28 (70 %), "
           "contrôle : courses 29 à 40\n",
           "Filtres : aucun\n", "18 stratégie(s), classées par rendement sur l'apprentissage",
-          "Rang  Chevaux  Bénéfice  Arrondi", "Classée première : ",
-          "par rééchantillonnage des courses (2000 tirages) : "}},
+          "Rang  Chevaux  Bénéfice  Arrondi",
+          "Classée première : ", "par rééchantillonnage des courses (2000 tirages) : "}},
         {"comparer " + demo +
              "--chevaux 2/4 --benefice 5/12,5 --arrondi tous --cotes PMU --rapports "
              "--apprentissage 50 --de 11 --a 30 --separateur .",
@@ -103,8 +103,8 @@ TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
     }
 
     // The CSV: the header the issue fixes, then one line per strategy, best first.
-    ToolRun run = RunTool(tool, work,
-                          "comparer " + demo + "--arrondi tous --csv " + work.Quoted("c.csv"));
+    ToolRun run =
+        RunTool(tool, work, "comparer " + demo + "--arrondi tous --csv " + work.Quoted("c.csv"));
     ASSERT_EQ(run.status, 0) << run.err;
     auto lines = Lines(Contents(work.path / "c.csv"));
     ASSERT_EQ(lines.size(), 55u);
@@ -137,9 +137,10 @@ TEST(ComparisonTool, EveryStrategyOfTheGridGivesTheFiguresOfBilanRunAlone) {
     std::string demo = "'" + BuiltTool("demo.tur").string() + "'";
     int checked = 0;
     for (std::string values : {"", " --rapports"}) {
-        ToolRun run = RunTool(tool, work,
-                              "comparer " + demo + " --chevaux 1-9 --benefice 5/12,5 --arrondi tous" +
-                                  values + " --csv " + work.Quoted("grid.csv"));
+        ToolRun run =
+            RunTool(tool, work,
+                    "comparer " + demo + " --chevaux 1-9 --benefice 5/12,5 --arrondi tous" +
+                        values + " --csv " + work.Quoted("grid.csv"));
         ASSERT_EQ(run.status, 0) << run.err;
         auto lines = Lines(Contents(work.path / "grid.csv"));
         auto header = *SplitCsvLine(lines[0]);

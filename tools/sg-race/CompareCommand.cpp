@@ -15,9 +15,9 @@ namespace sg {
 namespace {
 
 constexpr std::array<const char*, 16> ValueOptions = {
-    "--chevaux",      "--benefice",   "--arrondi",   "--cotes",         "--de",  "--a",
-    "--partants",     "--cote-favori", "--somme-probas", "--du",         "--au",  "--hippodrome",
-    "--discipline",   "--apprentissage", "--csv",     "--separateur"};
+    "--chevaux",    "--benefice",      "--arrondi",      "--cotes",     "--de", "--a",
+    "--partants",   "--cote-favori",   "--somme-probas", "--du",        "--au", "--hippodrome",
+    "--discipline", "--apprentissage", "--csv",          "--separateur"};
 constexpr std::array<const char*, 1> Flags = {"--rapports"};
 
 struct Request {
@@ -102,7 +102,8 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
         return "La plage de courses est vide : --de " + std::to_string(*request.first) +
                " est après --a " + std::to_string(*request.last) + ".";
     if (request.from || request.to) {
-        request.filters.dates = Bounds<int>{request.from.value_or(0), request.to.value_or(99999999)};
+        request.filters.dates =
+            Bounds<int>{request.from.value_or(0), request.to.value_or(99999999)};
         if (request.filters.dates->low > request.filters.dates->high)
             return std::string("La plage de dates est vide : --du est après --au.");
     }
@@ -111,8 +112,9 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
 
 // The number of characters of a UTF-8 text, for the columns to line up.
 std::size_t Width(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // The table with its columns lined up: texts to the left, numbers to the right.
@@ -130,7 +132,8 @@ void PrintTable(std::ostream& out, const std::vector<std::string>& names,
     for (std::size_t c = 0; c < names.size(); ++c) print(c, names[c], false);
     out << '\n';
     for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) print(c, row[c].text, row[c].number.has_value());
+        for (std::size_t c = 0; c < row.size(); ++c)
+            print(c, row[c].text, row[c].number.has_value());
         out << '\n';
     }
 }
@@ -189,7 +192,8 @@ std::optional<std::string> RunCompareCommand(const std::vector<std::string>& arg
            "rendement par l'approximation normale\n";
     std::vector<std::vector<ComparisonCell>> rows;
     for (std::size_t i = 0; i < order.size(); ++i)
-        rows.push_back(ComparisonCells(result->results[order[i]], static_cast<int>(i) + 1, separator));
+        rows.push_back(
+            ComparisonCells(result->results[order[i]], static_cast<int>(i) + 1, separator));
     PrintTable(out, ComparisonColumnNames(), rows);
 
     // The strategy ranked first, alone, for the races themselves resampled.
@@ -198,8 +202,8 @@ std::optional<std::string> RunCompareCommand(const std::vector<std::string>& arg
         first.strategies = {result->results[order.front()].strategy};
         std::vector<std::vector<BacktestRow>> played;
         if (CompareStrategies(races, &index, first, threads, nullptr, &played)) {
-            auto interval = BootstrapInterval(played.front(), BootstrapResamples, BootstrapSeed,
-                                              threads);
+            auto interval =
+                BootstrapInterval(played.front(), BootstrapResamples, BootstrapSeed, threads);
             out << "Classée première : " << StrategyText(first.strategies.front(), separator)
                 << "\nIntervalle à 90 % par rééchantillonnage des courses (" << BootstrapResamples
                 << " tirages) : " << IntervalText(interval, separator) << "\n";

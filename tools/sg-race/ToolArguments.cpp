@@ -27,8 +27,8 @@ std::string BadValue(const std::string& option, const std::string& value, const 
 }
 
 Failure ReadOptions(const std::vector<std::string>& arguments, std::size_t from,
-                    std::span<const char* const> valueOptions,
-                    std::span<const char* const> flags, const char* usage,
+                    std::span<const char* const> valueOptions, std::span<const char* const> flags,
+                    const char* usage,
                     const std::function<Failure(const std::string&, const std::string&)>& read) {
     auto among = [](std::span<const char* const> names, const std::string& option) {
         return std::find(names.begin(), names.end(), option) != names.end();

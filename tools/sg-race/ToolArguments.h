@@ -27,8 +27,8 @@ std::string BadValue(const std::string& option, const std::string& value, const 
 // The arguments from `from` on: options followed by a value, and flags standing alone. Each is
 // passed to `read` (with an empty value for a flag) in order; the first failure is returned.
 Failure ReadOptions(const std::vector<std::string>& arguments, std::size_t from,
-                    std::span<const char* const> valueOptions,
-                    std::span<const char* const> flags, const char* usage,
+                    std::span<const char* const> valueOptions, std::span<const char* const> flags,
+                    const char* usage,
                     const std::function<Failure(const std::string&, const std::string&)>& read);
 
 // The CSV must not land on the race file itself, nor on any race file.

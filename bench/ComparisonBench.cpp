@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,15 +36,13 @@ std::vector<sg::BacktestStrategy> Grid216() {
 }
 
 // The comparison as the window and sg-race run it: open the file, play every race.
-double Compare(const std::vector<sg::BacktestStrategy>& strategies) {
-    auto start = Clock::now();
+void Compare(const std::vector<sg::BacktestStrategy>& strategies) {
     sg::RaceFileReader file;
     if (!file.Open(LargeDemoFile())) std::abort();
     sg::ComparisonRequest request{strategies, {1, 32767}, {}, 70};
     auto comparison = sg::CompareStrategies(file.Races(), nullptr, request, Threads);
     if (!comparison || comparison->results.size() != strategies.size()) std::abort();
     benchmark::DoNotOptimize(comparison->results.back().summary.balance);
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 double Median(std::vector<double> values) {
@@ -51,17 +50,31 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Each iteration one strategy, then the grid: the counters give the medians and their ratio.
+// Each iteration `first` then `second`, each timed: the counters give the medians of both in
+// milliseconds and the ratio of the second to the first.
+void Alternately(benchmark::State& run, const std::string& firstName,
+                 const std::function<void()>& first, const std::string& secondName,
+                 const std::function<void()>& second) {
+    std::vector<double> firsts, seconds;
+    auto timed = [](const std::function<void()>& act) {
+        auto start = Clock::now();
+        act();
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    for (auto _ : run) {
+        firsts.push_back(timed(first));
+        seconds.push_back(timed(second));
+    }
+    run.counters[firstName + "_ms"] = Median(firsts);
+    run.counters[secondName + "_ms"] = Median(seconds);
+    run.counters["ratio"] = Median(seconds) / Median(firsts);
+}
+
+// One strategy, then the grid.
 void GridAgainstSingleStrategy(benchmark::State& run) {
     std::vector<sg::BacktestStrategy> grid = Grid216(), single = {sg::BacktestStrategy{}};
-    std::vector<double> singles, grids;
-    for (auto _ : run) {
-        singles.push_back(Compare(single));
-        grids.push_back(Compare(grid));
-    }
-    run.counters["single_ms"] = Median(singles);
-    run.counters["grid216_ms"] = Median(grids);
-    run.counters["ratio"] = Median(grids) / Median(singles);
+    Alternately(
+        run, "single", [&] { Compare(single); }, "grid216", [&] { Compare(grid); });
 }
 BENCHMARK(GridAgainstSingleStrategy)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(9);
 
@@ -81,25 +94,17 @@ void OneStrategyThroughTheTexts(benchmark::State& run) {
 }
 BENCHMARK(OneStrategyThroughTheTexts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Whole commands through the shell, alternately, as a user runs them.
+// Whole commands through the shell, alternately, as a user runs them: cat, then the back-test.
 void BilanCommandAgainstCat(benchmark::State& run) {
     namespace fs = std::filesystem;
     fs::path tool = fs::read_symlink("/proc/self/exe").parent_path() / "sg-race";
     std::string bilan = tool.string() + " bilan " + LargeDemoFile() + " > /dev/null";
     std::string cat = "cat " + LargeDemoFile() + " > /dev/null";
-    std::vector<double> bilans, cats;
-    auto timed = [](const std::string& command) {
-        auto start = Clock::now();
+    auto shell = [](const std::string& command) {
         if (std::system(command.c_str()) != 0) std::abort();
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     };
-    for (auto _ : run) {
-        bilans.push_back(timed(bilan));
-        cats.push_back(timed(cat));
-    }
-    run.counters["bilan_ms"] = Median(bilans);
-    run.counters["cat_ms"] = Median(cats);
-    run.counters["ratio"] = Median(bilans) / Median(cats);
+    Alternately(
+        run, "cat", [&] { shell(cat); }, "bilan", [&] { shell(bilan); });
 }
 BENCHMARK(BilanCommandAgainstCat)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(15);
 

@@ -176,7 +176,7 @@ std::string FiltersText(const RaceFilters& filters, char separator) {
             auto two = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
             return two(key % 100) + "/" + two(key / 100 % 100) + "/" + std::to_string(key / 10000);
         };
-        bool from = filters.dates->low > 0, to = filters.dates->high < 99999999;
+        bool from = filters.dates->low > FirstDateKey, to = filters.dates->high < LastDateKey;
         if (from && to) {
             parts.push_back("du " + date(filters.dates->low) + " au " + date(filters.dates->high));
         } else if (from) {

@@ -17,12 +17,6 @@ namespace {
 
 constexpr int Columns = 9;
 
-BacktestRow Skipped(SkipReason reason) {
-    BacktestRow row;
-    row.skipped = reason;
-    return row;
-}
-
 // Values the computation always writes when it succeeds: one left as it was means the window
 // would go on with what the former race left on screen.
 constexpr std::int32_t UnwrittenTotal = std::numeric_limits<std::int32_t>::min();
@@ -35,17 +29,17 @@ BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy) {
     // Navigation empties every row, then fills the rows of the runners, favourite first.
     std::array<float, RunnerRows + 1> storedOdds{};
     RunnerRowsFill fill = SortRunners(race, strategy.odds, storedOdds, k);
-    if (fill.runners == 0) return Skipped(SkipReason::NoRunnerCount);
+    if (fill.runners == 0) return SkippedRow(SkipReason::NoRunnerCount);
     std::array<std::string, Columns + 1> odds, numbers;
     for (int i = 1; i <= k; ++i) {
         numbers[i] = i <= fill.filledRows ? fill.numbers[i] : "?";
         if (i <= fill.filledRows) odds[i] = fill.odds[i];
     }
-    if (PlayedOddsMissing(k, odds, "")) return Skipped(SkipReason::TooFewOdds);
+    if (PlayedOddsMissing(k, odds, "")) return SkippedRow(SkipReason::TooFewOdds);
 
     ArrivalNumbers arrival = ParseArrival(race);
     double payout = WinnerPayout(race);
-    if (arrival[1] == 0 || !(payout > 0)) return Skipped(SkipReason::NoResult);
+    if (arrival[1] == 0 || !(payout > 0)) return SkippedRow(SkipReason::NoResult);
 
     // Each odds text written into a row is stored as its change handler stores it.
     CalculatorState calc;
@@ -53,7 +47,7 @@ BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy) {
     calc.PlayedHorseCount = static_cast<std::int16_t>(k);
     for (int i = 1; i <= k; ++i) {
         OddsBoxChange change = OddsTextChanged(odds[i], strategy.oddsOffset);
-        if (change.rewrite || !change.odds) return Skipped(SkipReason::UnusableOdds);
+        if (change.rewrite || !change.odds) return SkippedRow(SkipReason::UnusableOdds);
         calc.OddsTable[i] = *change.odds;
     }
     calc.ComputedProfit = std::numeric_limits<float>::quiet_NaN();
@@ -63,13 +57,13 @@ BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy) {
     ComputeStakes(calc, k, strategy.rounding, '.', texts);
     bool unwritten = std::isnan(calc.ComputedProfit) || calc.StakeTotalWhole == UnwrittenTotal;
     for (int i = 1; i <= k; ++i) unwritten = unwritten || texts.Label2[i].empty();
-    if (unwritten) return Skipped(SkipReason::UnusableOdds);
+    if (unwritten) return SkippedRow(SkipReason::UnusableOdds);
 
     BetOnScreen bet{std::move(texts.Label4), calc.StakeTotalWhole, k, std::move(numbers),
                     std::move(texts.Label2)};
     PlaySettlement settlement = SettlePlay(bet, arrival, payout);
-    if (settlement.kind == PlayOutcome::Kind::LosingBet) return Skipped(SkipReason::LosingBet);
-    if (settlement.kind != PlayOutcome::Kind::Played) return Skipped(SkipReason::BeyondLimits);
+    if (settlement.kind == PlayOutcome::Kind::LosingBet) return SkippedRow(SkipReason::LosingBet);
+    if (settlement.kind != PlayOutcome::Kind::Played) return SkippedRow(SkipReason::BeyondLimits);
 
     BacktestRow row;
     row.staked = settlement.staked;

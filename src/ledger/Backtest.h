@@ -46,6 +46,13 @@ struct BacktestRow {
     std::int64_t won = 0;                 // what it returns
 };
 
+// A row for a race not played, for that reason.
+inline BacktestRow SkippedRow(SkipReason reason) {
+    BacktestRow row;
+    row.skipped = reason;
+    return row;
+}
+
 // One race played with the strategy: its rows loaded as navigation loads them, the stakes
 // computed as the compute button computes them, the play settled as "JOUER" settles it.
 BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy);

@@ -15,12 +15,6 @@ namespace {
 
 constexpr int Columns = 9;
 
-BacktestRow Skipped(SkipReason reason) {
-    BacktestRow row;
-    row.skipped = reason;
-    return row;
-}
-
 PreparedOdds PrepareOdds(RaceFieldsView race, OddsSet set, int rowsWanted, int oddsOffset,
                          double winner) {
     PreparedOdds prepared;
@@ -95,7 +89,7 @@ SkipReason ReasonBeforeStakes(const PreparedRace& race, OddsSet set, int k) {
 BacktestRow PlayPrepared(const PreparedRace& race, const BacktestStrategy& strategy) {
     int k = std::clamp(strategy.horses, 1, Columns);
     SkipReason reason = ReasonBeforeStakes(race, strategy.odds, k);
-    if (reason != SkipReason::None) return Skipped(reason);
+    if (reason != SkipReason::None) return SkippedRow(reason);
     const PreparedOdds& odds = race.sets[static_cast<int>(strategy.odds)];
     ColumnValues stakes = StakesOfWeights(StakeWeights(odds.odds, PayoutSum(odds.odds, k), k),
                                           strategy.targetProfit, k);

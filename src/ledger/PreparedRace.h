@@ -58,21 +58,12 @@ inline BacktestRow SettleShownBet(const PreparedRace& race, const PreparedOdds& 
     bool unwritten = !bet.profit || !bet.totalWhole ||
                      *bet.totalWhole == std::numeric_limits<std::int32_t>::min();
     for (int i = 1; i <= k; ++i) unwritten = unwritten || !bet.stakes[i];
-    if (unwritten) {
-        row.skipped = SkipReason::UnusableOdds;
-        return row;
-    }
+    if (unwritten) return SkippedRow(SkipReason::UnusableOdds);
     // "JOUER" refuses exactly when the profit text starts with a minus sign.
-    if (AmountIsNegative(*bet.profit)) {
-        row.skipped = SkipReason::LosingBet;
-        return row;
-    }
+    if (AmountIsNegative(*bet.profit)) return SkippedRow(SkipReason::LosingBet);
     if (odds.winnerRow >= 1 && odds.winnerRow <= k) {
         auto won = ReturnOfStake(race.payout, *bet.stakes[odds.winnerRow]);
-        if (!won) {
-            row.skipped = SkipReason::BeyondLimits;
-            return row;
-        }
+        if (!won) return SkippedRow(SkipReason::BeyondLimits);
         row.won = *won;
     }
     row.staked = *bet.totalWhole;

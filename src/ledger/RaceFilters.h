@@ -18,6 +18,12 @@ template <typename T> struct Bounds {
     bool Holds(T value) const { return value >= low && value <= high; }
 };
 
+// A date range open at either end: from the first date, or to the last (as DateKey).
+inline constexpr int FirstDateKey = 0, LastDateKey = 99999999;
+inline Bounds<int> DatesBetween(std::optional<int> from, std::optional<int> to) {
+    return {from.value_or(FirstDateKey), to.value_or(LastDateKey)};
+}
+
 struct RaceFilters {
     std::optional<Bounds<int>> runners;          // the runner count
     std::optional<Bounds<double>> favouriteOdds; // the odds of row 1 (as stored, offset added)

@@ -172,8 +172,7 @@ void Pass::PlayBlock(int block, const std::vector<const Unit*>& units) {
             const PreparedRace& race = slot.race;
             SkipReason reason = ReasonBeforeStakes(race, unit->set, k);
             if (reason != SkipReason::None) {
-                BacktestRow skipped;
-                skipped.skipped = reason;
+                BacktestRow skipped = SkippedRow(reason);
                 for (const TargetPlays& target : unit->targets) {
                     for (const Play& play : target.plays) Book(play.strategy, race.race, skipped);
                 }
@@ -201,9 +200,8 @@ void Pass::Book(std::size_t strategy, std::int32_t race, BacktestRow row) {
         (race <= learningLast_ ? a.learning : a.control).Add(row.staked, row.won);
     if (!rows_) return;
     if (reason != row.skipped) {
-        row = BacktestRow{};
+        row = SkippedRow(reason);
         row.race = race;
-        row.skipped = reason;
     }
     (*rows_)[strategy].push_back(row);
 }

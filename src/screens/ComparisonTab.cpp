@@ -4,14 +4,13 @@
 #include "app/Messages.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceFileReader.h"
-#include "racefile/RaceSession.h"
 #include "screens/Controls.h"
+#include "screens/CsvExport.h"
 #include "screens/ReturnHeatMap.h"
 #include "screens/Screens.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,8 +28,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
 namespace sg {
@@ -103,6 +100,15 @@ template <typename Box> Box* Named(const QString& name, QWidget* parent) {
     return box;
 }
 
+// Two boxes on a line with a caption between them: "8-14  cote du favori : 1,5-4".
+QHBoxLayout* Pair(QWidget* left, const char* between, QWidget* right, QWidget* parent) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(left);
+    line->addWidget(new QLabel(QString::fromUtf8(between), parent));
+    line->addWidget(right);
+    return line;
+}
+
 QLineEdit* FilterBox(const char* name, const char* placeholder, QWidget* parent) {
     auto* box = Named<QLineEdit>(name, parent);
     box->setPlaceholderText(QString::fromUtf8(placeholder));
@@ -164,36 +170,24 @@ ComparisonTab::ComparisonTab(Screens& screens, QWidget* parent)
     spnDeComparaison = Named<QSpinBox>("spnDeComparaison", racesBox);
     spnAComparaison = Named<QSpinBox>("spnAComparaison", racesBox);
     for (QSpinBox* box : {spnDeComparaison, spnAComparaison}) box->setRange(FirstRace, LastRace);
-    auto* range = new QHBoxLayout;
-    range->addWidget(spnDeComparaison);
-    range->addWidget(new QLabel("à", racesBox));
-    range->addWidget(spnAComparaison);
     spnApprentissage = Named<QSpinBox>("spnApprentissage", racesBox);
     spnApprentissage->setRange(1, 99);
     spnApprentissage->setValue(70);
     spnApprentissage->setSuffix(" %");
+    auto* range = Pair(spnDeComparaison, "à", spnAComparaison, racesBox);
     range->addWidget(new QLabel("apprentissage :", racesBox));
     range->addWidget(spnApprentissage);
     range->addStretch(1);
     txtPartants = FilterBox("txtPartants", "min-max, ex. 8-14", racesBox);
     txtCoteFavori = FilterBox("txtCoteFavori", "min-max, ex. 1,5-4", racesBox);
     txtSommeProbas = FilterBox("txtSommeProbas", "en %, ex. 100-130", racesBox);
-    auto* runners = new QHBoxLayout;
-    runners->addWidget(txtPartants);
-    runners->addWidget(new QLabel("cote du favori :", racesBox));
-    runners->addWidget(txtCoteFavori);
     txtDu = FilterBox("txtDu", "JJ/MM/AAAA", racesBox);
     txtAu = FilterBox("txtAu", "JJ/MM/AAAA", racesBox);
-    auto* dates = new QHBoxLayout;
-    dates->addWidget(txtDu);
-    dates->addWidget(new QLabel("au", racesBox));
-    dates->addWidget(txtAu);
     txtHippodrome = FilterBox("txtHippodrome", "ex. VINCENNES/ENGHIEN", racesBox);
     txtDiscipline = FilterBox("txtDiscipline", "ex. ATTELE/MONTE", racesBox);
-    auto* places = new QHBoxLayout;
-    places->addWidget(txtHippodrome);
-    places->addWidget(new QLabel("discipline :", racesBox));
-    places->addWidget(txtDiscipline);
+    auto* runners = Pair(txtPartants, "cote du favori :", txtCoteFavori, racesBox);
+    auto* dates = Pair(txtDu, "au", txtAu, racesBox);
+    auto* places = Pair(txtHippodrome, "discipline :", txtDiscipline, racesBox);
     form->addRow("De la course :", range);
     form->addRow("Partants :", runners);
     form->addRow("Somme des probabilités :", txtSommeProbas);
@@ -366,7 +360,7 @@ std::optional<ComparisonRequest> ComparisonTab::ReadRequest(std::string& why) co
         !read(txtHippodrome, "hippodromes (séparés par /)", NamesFrom, filters.hippodromes) ||
         !read(txtDiscipline, "disciplines (séparées par /)", NamesFrom, filters.disciplines))
         return std::nullopt;
-    if (from || to) filters.dates = Bounds<int>{from.value_or(0), to.value_or(99999999)};
+    if (from || to) filters.dates = DatesBetween(from, to);
     return request;
 }
 
@@ -564,36 +558,17 @@ void ComparisonTab::BootstrapFinished() {
 }
 
 void ComparisonTab::cmdExporterComparaison_Click() {
-    namespace fs = std::filesystem;
-    fs::path folder = fs::path(done_ ? done_->path : "").parent_path();
-    auto* dialog = new QFileDialog(
-        this, "Exporter en CSV", Q((folder / "comparaison.csv").string()), "Fichiers CSV (*.csv)");
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("csv");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { ExportCsv(S(path)); });
-    dialog->open();
+    if (!done_) return;
+    AskCsvPath(this, done_->path, "comparaison.csv",
+               [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool ComparisonTab::ExportCsv(const std::string& path) {
-    namespace fs = std::filesystem;
     if (!comparison_) return false;
-    std::error_code error;
-    if (HasRaceFileExtension(path) || fs::equivalent(path, done_->path, error)) {
-        screens_.prompter.message(Messages::BacktestCsvOnRaceFile);
-        return false;
-    }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
+    return WriteCsvExport(screens_.prompter, path, done_->path, [&](std::ostream& file) {
         WriteComparisonCsv(file, *comparison_, RankedOrder(*comparison_),
                            screens_.state.settings.DecimalSeparator);
-    if (file) file.close();
-    if (!file) {
-        screens_.prompter.message("Le fichier « " + path + " » n'a pas pu être écrit.");
-        return false;
-    }
-    return true;
+    });
 }
 
 void ComparisonTab::SetRunning(bool running) {

@@ -9,12 +9,12 @@
 #include "screens/BalanceChart.h"
 #include "screens/ComparisonTab.h"
 #include "screens/Controls.h"
+#include "screens/CsvExport.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,9 +29,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <filesystem>
-#include <fstream>
 
 namespace sg {
 
@@ -341,37 +338,16 @@ const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {
 }
 
 void frmBilan::cmdExporter_Click() {
-    namespace fs = std::filesystem;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
-    fs::path folder = fs::path(resultPath_).parent_path();
-    auto* dialog =
-        new QFileDialog(this, "Exporter en CSV", Q((folder / ("bilan-" + set + ".csv")).string()),
-                        "Fichiers CSV (*.csv)");
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix("csv");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { ExportCsv(S(path)); });
-    dialog->open();
+    AskCsvPath(this, resultPath_, "bilan-" + set + ".csv",
+               [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (HasRaceFileExtension(path) || fs::equivalent(path, resultPath_, error)) {
-        screens_.prompter.message(Messages::BacktestCsvOnRaceFile);
-        return false;
-    }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        WriteBacktestCsv(file, RowsOf(cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU),
-                         screens_.state.settings.DecimalSeparator);
-    if (file) file.close();
-    if (!file) {
-        screens_.prompter.message("Le fichier « " + path + " » n'a pas pu être écrit.");
-        return false;
-    }
-    return true;
+    OddsSet set = cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU;
+    return WriteCsvExport(screens_.prompter, path, resultPath_, [&](std::ostream& file) {
+        WriteBacktestCsv(file, RowsOf(set), screens_.state.settings.DecimalSeparator);
+    });
 }
 
 void frmBilan::SetRunning(bool running) {

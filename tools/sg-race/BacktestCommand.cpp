@@ -23,9 +23,7 @@ constexpr std::array<const char*, 8> ValueOptions = {
 struct Request {
     std::string path;
     BacktestStrategy strategy;
-    std::optional<int> first, last;
-    std::optional<std::string> csv;
-    char separator = ',';
+    RangeOptions range;
 };
 
 // The option's value, or why there is none.
@@ -48,16 +46,8 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
     } else if (option == "--cotes") {
         if (value != "PMH" && value != "PMU") return bad("PMH ou PMU");
         request.strategy.odds = value == "PMH" ? OddsSet::PMH : OddsSet::PMU;
-    } else if (option == "--de" || option == "--a") {
-        auto race = WholeIn(value, FirstRace, LastRace);
-        if (!race) return bad("1 à 32767");
-        (option == "--de" ? request.first : request.last) = *race;
-    } else if (option == "--csv") {
-        if (value.empty()) return bad("un chemin de fichier");
-        request.csv = value;
-    } else if (option == "--separateur") {
-        if (value != "," && value != ".") return bad(", ou .");
-        request.separator = value[0];
+    } else if (Failure failure; ReadRangeOption(request.range, option, value, failure)) {
+        return failure;
     }
     return std::nullopt;
 }
@@ -71,10 +61,7 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
                                        return ReadOption(request, option, value);
                                    }))
         return failure;
-    if (request.first && request.last && *request.first > *request.last)
-        return "La plage de courses est vide : --de " + std::to_string(*request.first) +
-               " est après --a " + std::to_string(*request.last) + ".";
-    return std::nullopt;
+    return CheckRange(request.range);
 }
 
 } // namespace
@@ -83,32 +70,30 @@ std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& ar
                                               std::ostream& out) {
     Request request;
     if (auto failure = ParseRequest(arguments, request)) return failure;
-    if (request.csv) {
-        if (auto failure = CheckCsvPath(*request.csv, request.path)) return failure;
-    }
     RaceFileReader file;
-    if (auto opened = file.Open(request.path); !opened)
-        return "Fichier " + Quoted(request.path) + " : " + std::string(opened.Error().Message());
+    if (auto failure = OpenForPass(file, request.path, request.range)) return failure;
     RaceSource races = file.Races();
-    RaceRange range{request.first.value_or(FirstRace),
-                    request.last.value_or(std::max(races.RaceCount(), 0))};
+    RaceRange range{request.range.first.value_or(FirstRace),
+                    request.range.last.value_or(std::max(races.RaceCount(), 0))};
     int threads = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
     auto rows = RunBacktest(races, request.strategy, range, threads);
     if (!rows) return "Bilan interrompu."; // never: nothing asks it to stop
-    if (request.csv) {
-        auto write = [&](std::ostream& csv) { WriteBacktestCsv(csv, *rows, request.separator); };
-        if (auto failure = WriteCsvFile(*request.csv, write)) return failure;
+    if (request.range.csv) {
+        auto write = [&](std::ostream& csv) {
+            WriteBacktestCsv(csv, *rows, request.range.separator);
+        };
+        if (auto failure = WriteCsvFile(*request.range.csv, write)) return failure;
     }
 
     out << "Bilan de " << request.path << "\n";
-    out << "Stratégie : " << StrategyText(request.strategy, request.separator) << "\n";
+    out << "Stratégie : " << StrategyText(request.strategy, request.range.separator) << "\n";
     if (rows->empty()) {
         out << "Aucune course dans la plage (le fichier en compte " << races.RaceCount() << ").\n";
     } else {
         out << "Courses " << range.first << " à " << rows->back().race << " (le fichier en compte "
             << races.RaceCount() << ")\n";
     }
-    for (const SummaryLine& line : SummaryLines(Summarize(*rows), request.separator))
+    for (const SummaryLine& line : SummaryLines(Summarize(*rows), request.range.separator))
         out << line.label << " : " << line.value << "\n";
     return std::nullopt;
 }

@@ -23,12 +23,10 @@ constexpr std::array<const char*, 1> Flags = {"--rapports"};
 struct Request {
     std::string path;
     StrategyGrid grid;
-    std::optional<int> first, last;
+    RangeOptions range;
     RaceFilters filters;
     std::optional<int> from, to; // the dates, as DateKey
     double learningPercent = 70;
-    std::optional<std::string> csv;
-    char separator = ',';
 
     Request() {
         grid.horses = {1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -57,10 +55,6 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
         auto sets = OddsSetsFrom(value);
         if (!sets) return bad("PMH, PMU ou PMH/PMU");
         request.grid.oddsSets = *sets;
-    } else if (option == "--de" || option == "--a") {
-        auto race = WholeIn(value, FirstRace, LastRace);
-        if (!race) return bad("1 à 32767");
-        (option == "--de" ? request.first : request.last) = *race;
     } else if (option == "--partants") {
         filters.runners = WholeBoundsFrom(value);
         if (!filters.runners) return bad("MIN-MAX, des nombres entiers");
@@ -80,12 +74,8 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
         auto percent = WholeIn(value, 1, 99);
         if (!percent) return bad("1 à 99");
         request.learningPercent = *percent;
-    } else if (option == "--csv") {
-        if (value.empty()) return bad("un chemin de fichier");
-        request.csv = value;
-    } else if (option == "--separateur") {
-        if (value != "," && value != ".") return bad(", ou .");
-        request.separator = value[0];
+    } else if (Failure failure; ReadRangeOption(request.range, option, value, failure)) {
+        return failure;
     }
     return std::nullopt;
 }
@@ -98,12 +88,9 @@ Failure ParseRequest(const std::vector<std::string>& arguments, Request& request
                                        return ReadOption(request, option, value);
                                    }))
         return failure;
-    if (request.first && request.last && *request.first > *request.last)
-        return "La plage de courses est vide : --de " + std::to_string(*request.first) +
-               " est après --a " + std::to_string(*request.last) + ".";
+    if (auto failure = CheckRange(request.range)) return failure;
     if (request.from || request.to) {
-        request.filters.dates =
-            Bounds<int>{request.from.value_or(0), request.to.value_or(99999999)};
+        request.filters.dates = DatesBetween(request.from, request.to);
         if (request.filters.dates->low > request.filters.dates->high)
             return std::string("La plage de dates est vide : --du est après --au.");
     }
@@ -144,30 +131,26 @@ std::optional<std::string> RunCompareCommand(const std::vector<std::string>& arg
                                              std::ostream& out) {
     Request request;
     if (auto failure = ParseRequest(arguments, request)) return failure;
-    if (request.csv) {
-        if (auto failure = CheckCsvPath(*request.csv, request.path)) return failure;
-    }
     RaceFileReader file;
-    if (auto opened = file.Open(request.path); !opened)
-        return "Fichier " + Quoted(request.path) + " : " + std::string(opened.Error().Message());
+    if (auto failure = OpenForPass(file, request.path, request.range)) return failure;
     RaceSource races = file.Races();
     RaceIndex index;
     if (request.filters.NeedsIndex()) index = ReadRaceIndex(request.path);
 
     ComparisonRequest comparison;
     comparison.strategies = request.grid.Strategies();
-    comparison.range = {request.first.value_or(FirstRace),
-                        request.last.value_or(std::max(races.RaceCount(), FirstRace))};
+    comparison.range = {request.range.first.value_or(FirstRace),
+                        request.range.last.value_or(std::max(races.RaceCount(), FirstRace))};
     comparison.filters = request.filters;
     comparison.learningPercent = request.learningPercent;
     int threads = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
     auto result = CompareStrategies(races, &index, comparison, threads);
     if (!result) return "Comparaison interrompue."; // never: nothing asks it to stop
     std::vector<std::size_t> order = RankedOrder(*result);
-    char separator = request.separator;
-    if (request.csv) {
+    char separator = request.range.separator;
+    if (request.range.csv) {
         auto write = [&](std::ostream& csv) { WriteComparisonCsv(csv, *result, order, separator); };
-        if (auto failure = WriteCsvFile(*request.csv, write)) return failure;
+        if (auto failure = WriteCsvFile(*request.range.csv, write)) return failure;
     }
 
     out << "Comparaison de " << request.path << "\n";

@@ -1,6 +1,8 @@
 #include "ToolArguments.h"
 
 #include "numbers/Numbers.h"
+#include "racefile/RaceFile.h"
+#include "racefile/RaceFileReader.h"
 #include "racefile/RaceSession.h"
 
 #include <algorithm>
@@ -46,6 +48,40 @@ Failure ReadOptions(const std::vector<std::string>& arguments, std::size_t from,
         if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
         if (auto failure = read(option, arguments[++i])) return failure;
     }
+    return std::nullopt;
+}
+
+bool ReadRangeOption(RangeOptions& options, const std::string& option, const std::string& value,
+                     Failure& failure) {
+    if (option == "--de" || option == "--a") {
+        auto race = WholeIn(value, FirstRace, LastRace);
+        if (!race) failure = BadValue(option, value, "1 à 32767");
+        if (race) (option == "--de" ? options.first : options.last) = *race;
+    } else if (option == "--csv") {
+        if (value.empty()) failure = BadValue(option, value, "un chemin de fichier");
+        options.csv = value;
+    } else if (option == "--separateur") {
+        if (value != "," && value != ".") failure = BadValue(option, value, ", ou .");
+        options.separator = value.empty() ? ',' : value[0];
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Failure CheckRange(const RangeOptions& options) {
+    if (options.first && options.last && *options.first > *options.last)
+        return "La plage de courses est vide : --de " + std::to_string(*options.first) +
+               " est après --a " + std::to_string(*options.last) + ".";
+    return std::nullopt;
+}
+
+Failure OpenForPass(RaceFileReader& file, const std::string& path, const RangeOptions& options) {
+    if (options.csv) {
+        if (auto failure = CheckCsvPath(*options.csv, path)) return failure;
+    }
+    if (auto opened = file.Open(path); !opened)
+        return "Fichier " + Quoted(path) + " : " + std::string(opened.Error().Message());
     return std::nullopt;
 }
 

@@ -6,8 +6,11 @@
 #include "calc/StakeSteps.h"
 #include "numbers/ShownNumbers.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace sg {
 
@@ -28,17 +31,47 @@ struct ShownBet {
     std::optional<float> profit;            // ComputedProfit; empty when never written
 };
 
-// The bet that ComputeStakes shows for columns 1..k (PlayedHorseCount k, 1 to 9) from these
-// stakes.
+// Bets that ComputeStakes would show for columns 1..k (PlayedHorseCount k, 1 to 9) on the
+// same odds, each from its stakes, at most MaxBetsAtOnce at a time.
+struct BetToShow {
+    const ColumnValues* stakes;
+    float theoretical;
+    RoundingMode mode;
+};
+inline void ShowBets(const OddsColumns& odds, int k, std::span<const BetToShow> bets,
+                     std::span<ShownBet> shown) {
+    std::size_t count = std::min({bets.size(), shown.size(), MaxBetsAtOnce});
+    std::array<const ShownValues*, MaxBetsAtOnce> values{};
+    std::array<float, MaxBetsAtOnce> theoretical{};
+    std::array<ShownStakeTotal, MaxBetsAtOnce> totals;
+    std::array<std::optional<float>, MaxBetsAtOnce> profits;
+    for (std::size_t b = 0; b < count; ++b) {
+        shown[b] = {};
+        for (int i = 1; i <= k; ++i) {
+            const auto& stake = (*bets[b].stakes)[static_cast<std::size_t>(i)];
+            if (stake)
+                shown[b].stakes[static_cast<std::size_t>(i)] =
+                    ShownStakeValue(*stake, bets[b].mode);
+        }
+        values[b] = &shown[b].stakes;
+        theoretical[b] = bets[b].theoretical;
+    }
+    TotalsOfShownStakes({values.data(), count}, k, {totals.data(), count});
+    ProfitsOfShownStakes(odds, {values.data(), count}, k, {theoretical.data(), count},
+                         {profits.data(), count});
+    for (std::size_t b = 0; b < count; ++b) {
+        shown[b].totalWhole = totals[b].whole;
+        shown[b].profit = profits[b];
+    }
+}
+
+// The bet that ComputeStakes shows for columns 1..k from these stakes.
 inline ShownBet ShowBet(const OddsColumns& odds, const ColumnValues& stakes, float theoretical,
                         int k, RoundingMode mode) {
-    ShownBet bet;
-    for (int i = 1; i <= k; ++i) {
-        if (stakes[i]) bet.stakes[i] = ShownStakeValue(*stakes[i], mode);
-    }
-    bet.totalWhole = TotalOfShownStakes(bet.stakes, k).whole;
-    bet.profit = ProfitOfShownStakes(odds, bet.stakes, k, theoretical);
-    return bet;
+    BetToShow bet{&stakes, theoretical, mode};
+    ShownBet shown;
+    ShowBets(odds, k, {&bet, 1}, {&shown, 1});
+    return shown;
 }
 
 } // namespace sg

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace sg {
 
@@ -90,50 +91,84 @@ inline float TheoreticalTotal(const ColumnValues& stakes, int k) {
     return theoretical;
 }
 
+// Several bets on the same odds are shown at once by the back-test: the steps below take them
+// column by column across the bets, so that one bet's sum does not wait on another's. Each
+// bet's figures are those it has alone (the single steps are these, for one bet).
+inline constexpr std::size_t MaxBetsAtOnce = 16;
+
 // The shown stakes of columns 1..n added in double precision, and that total rounded half to
 // even as it stood at the last addition where it fitted in 32 bits (empty when it never did).
 struct ShownStakeTotal {
     double total = 0;
     std::optional<std::int32_t> whole;
 };
-inline ShownStakeTotal TotalOfShownStakes(const ShownValues& shown, int n) {
-    ShownStakeTotal sum;
+inline void TotalsOfShownStakes(std::span<const ShownValues* const> shown, int n,
+                                std::span<ShownStakeTotal> totals) {
     n = std::min(n, 9);
-    bool allFit = true; // then the last addition's rounding is the one kept
+    std::size_t bets = std::min({shown.size(), totals.size(), MaxBetsAtOnce});
+    std::array<bool, MaxBetsAtOnce> allFit{}; // then the last addition's rounding is the one kept
+    for (std::size_t b = 0; b < bets; ++b) {
+        totals[b] = {};
+        allFit[b] = true;
+    }
     for (int i = 1; i <= n; ++i) {
-        if (shown[i]) {
-            if (auto total = Finite(sum.total + *shown[i])) sum.total = *total;
+        for (std::size_t b = 0; b < bets; ++b) {
+            const auto& stake = (*shown[b])[static_cast<std::size_t>(i)];
+            if (stake) {
+                if (auto total = Finite(totals[b].total + *stake)) totals[b].total = *total;
+            }
+            allFit[b] = allFit[b] && std::fabs(totals[b].total) < 2147483647.0;
         }
-        allFit = allFit && std::fabs(sum.total) < 2147483647.0;
     }
-    if (n < 1) return sum;
-    if (allFit) {
-        sum.whole = RoundHalfEvenInt32(sum.total);
-        return sum;
-    }
-    double total = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (shown[i]) {
-            if (auto added = Finite(total + *shown[i])) total = *added;
+    for (std::size_t b = 0; b < bets && n >= 1; ++b) {
+        if (allFit[b]) {
+            totals[b].whole = RoundHalfEvenInt32(totals[b].total);
+            continue;
         }
-        if (auto whole = RoundHalfEvenInt32(total)) sum.whole = *whole;
+        double total = 0;
+        for (int i = 1; i <= n; ++i) {
+            const auto& stake = (*shown[b])[static_cast<std::size_t>(i)];
+            if (stake) {
+                if (auto added = Finite(total + *stake)) total = *added;
+            }
+            if (auto whole = RoundHalfEvenInt32(total)) totals[b].whole = *whole;
+        }
     }
-    return sum;
+}
+inline ShownStakeTotal TotalOfShownStakes(const ShownValues& shown, int n) {
+    const ShownValues* one[] = {&shown};
+    ShownStakeTotal total;
+    TotalsOfShownStakes(one, n, {&total, 1});
+    return total;
 }
 
 // What the shown stakes yield: their average return over columns 1..k, less the theoretical
 // total; empty when a step fails.
+inline void ProfitsOfShownStakes(const OddsColumns& odds, std::span<const ShownValues* const> shown,
+                                 int k, std::span<const float> theoretical,
+                                 std::span<std::optional<float>> profits) {
+    std::size_t bets = std::min({shown.size(), theoretical.size(), profits.size(), MaxBetsAtOnce});
+    std::array<float, MaxBetsAtOnce> returns{};
+    for (int i = 1; i <= std::min(k, 9); ++i) {
+        double factor = double(odds[static_cast<std::size_t>(i)]) + 1;
+        for (std::size_t b = 0; b < bets; ++b) {
+            const auto& stake = (*shown[b])[static_cast<std::size_t>(i)];
+            if (!stake) continue;
+            if (auto y = ToSingle(double(returns[b]) + factor * *stake)) returns[b] = *y;
+        }
+    }
+    for (std::size_t b = 0; b < bets; ++b) {
+        std::optional<float> profit;
+        if (auto average = Divide(returns[b], k)) profit = ToSingle(*average - theoretical[b]);
+        profits[b] = profit;
+    }
+}
 inline std::optional<float> ProfitOfShownStakes(const OddsColumns& odds, const ShownValues& shown,
                                                 int k, float theoretical) {
-    float shownReturn = 0;
-    for (int i = 1; i <= std::min(k, 9); ++i) {
-        if (!shown[i]) continue;
-        if (auto y = ToSingle(double(shownReturn) + (double(odds[i]) + 1) * *shown[i]))
-            shownReturn = *y;
-    }
-    auto average = Divide(shownReturn, k);
-    if (!average) return std::nullopt;
-    return ToSingle(*average - theoretical);
+    const ShownValues* one[] = {&shown};
+    std::optional<float> profit;
+    ProfitsOfShownStakes(odds, one, k, {&theoretical, 1}, {&profit, 1});
+    return profit;
 }
 
 } // namespace sg

@@ -58,7 +58,7 @@ PreparedRace PrepareRace(RaceFieldsView race, std::int32_t number, int rowsWante
     PreparedRace prepared;
     prepared.race = number;
     prepared.inFile = true;
-    double winner = ParseArrival(race)[1];
+    double winner = PlaceNumber(race, 1);
     prepared.payout = WinnerPayout(race);
     prepared.hasResult = winner != 0 && prepared.payout > 0;
     if (sets.pmh)
@@ -94,7 +94,9 @@ BacktestRow PlayPrepared(const PreparedRace& race, const BacktestStrategy& strat
     ColumnValues stakes = StakesOfWeights(StakeWeights(odds.odds, PayoutSum(odds.odds, k), k),
                                           strategy.targetProfit, k);
     ShownBet bet = ShowBet(odds.odds, stakes, TheoreticalTotal(stakes, k), k, strategy.rounding);
-    return SettleShownBet(race, odds, k, bet);
+    BacktestRow row = SettleShownBet(race, odds, k, bet);
+    AddHorses(row, odds, k);
+    return row;
 }
 
 } // namespace sg

@@ -50,7 +50,7 @@ PreparedRace RaceBeyondFile(std::int32_t number);
 SkipReason ReasonBeforeStakes(const PreparedRace& race, OddsSet set, int k);
 
 // The play of a shown bet, once the stakes are computed: refused, or what it stakes and wins
-// (inline: a comparison settles millions of bets).
+// (inline: a comparison settles millions of bets). The horses are added apart.
 inline BacktestRow SettleShownBet(const PreparedRace& race, const PreparedOdds& odds, int k,
                                   const ShownBet& bet) {
     BacktestRow row;
@@ -67,9 +67,14 @@ inline BacktestRow SettleShownBet(const PreparedRace& race, const PreparedOdds& 
         row.won = *won;
     }
     row.staked = *bet.totalWhole;
+    return row;
+}
+
+// The horses a row played, favourite first (a summary has no use for them).
+inline void AddHorses(BacktestRow& row, const PreparedOdds& odds, int k) {
+    if (row.skipped != SkipReason::None) return;
     row.horseCount = static_cast<std::uint8_t>(k);
     for (int i = 1; i <= k; ++i) row.horses[static_cast<std::size_t>(i - 1)] = odds.horses[i];
-    return row;
 }
 
 // The whole play of one strategy on the race.

@@ -36,6 +36,13 @@ struct Unit {
     OddsSet set;
     int k;
     std::vector<TargetPlays> targets;
+    // Every strategy of the unit: its target (an index into targets), rounding and place.
+    struct Bet {
+        std::size_t target;
+        RoundingMode rounding;
+        std::size_t strategy;
+    };
+    std::vector<Bet> bets;
     std::size_t cost = 0;
 };
 
@@ -46,13 +53,15 @@ std::vector<Unit> UnitsOf(const std::vector<BacktestStrategy>& strategies) {
         int k = std::clamp(s.horses, 1, Columns);
         auto unit = std::find_if(units.begin(), units.end(),
                                  [&](const Unit& u) { return u.set == s.odds && u.k == k; });
-        if (unit == units.end()) unit = units.insert(units.end(), Unit{s.odds, k, {}, 0});
+        if (unit == units.end()) unit = units.insert(units.end(), Unit{s.odds, k, {}, {}, 0});
         auto target =
             std::find_if(unit->targets.begin(), unit->targets.end(),
                          [&](const TargetPlays& t) { return t.target == s.targetProfit; });
         if (target == unit->targets.end())
             target = unit->targets.insert(unit->targets.end(), TargetPlays{s.targetProfit, {}});
         target->plays.push_back({s.rounding, i});
+        unit->bets.push_back(
+            {static_cast<std::size_t>(target - unit->targets.begin()), s.rounding, i});
         unit->cost += static_cast<std::size_t>(k) + 2;
     }
     return units;
@@ -160,12 +169,16 @@ void Pass::Prepare(int block, int worker, int workers, PartialRace& partial) {
 }
 
 void Pass::PlayBlock(int block, const std::vector<const Unit*>& units) {
+    std::vector<ColumnValues> stakes; // of each target profit
+    std::vector<float> theoretical;
     int begin = block * BlockRaces;
     int end = std::min(begin + BlockRaces, count_);
     const std::vector<Slot>& buffer = buffers_[static_cast<std::size_t>(block % 2)];
     for (const Unit* unit : units) {
         auto set = static_cast<std::size_t>(unit->set);
         int k = unit->k;
+        stakes.resize(unit->targets.size());
+        theoretical.resize(unit->targets.size());
         for (int i = begin; i < end; ++i) {
             const Slot& slot = buffer[static_cast<std::size_t>(i - begin)];
             if (!slot.kept[set]) continue;
@@ -180,12 +193,24 @@ void Pass::PlayBlock(int block, const std::vector<const Unit*>& units) {
             }
             const PreparedOdds& odds = race.sets[set];
             ColumnValues weights = StakeWeights(odds.odds, PayoutSum(odds.odds, k), k);
-            for (const TargetPlays& target : unit->targets) {
-                ColumnValues stakes = StakesOfWeights(weights, target.target, k);
-                float theoretical = TheoreticalTotal(stakes, k);
-                for (const Play& play : target.plays) {
-                    ShownBet bet = ShowBet(odds.odds, stakes, theoretical, k, play.rounding);
-                    Book(play.strategy, race.race, SettleShownBet(race, odds, k, bet));
+            for (std::size_t t = 0; t < unit->targets.size(); ++t) {
+                stakes[t] = StakesOfWeights(weights, unit->targets[t].target, k);
+                theoretical[t] = TheoreticalTotal(stakes[t], k);
+            }
+            // The bets of every target and rounding shown together, a batch at a time.
+            for (std::size_t first = 0; first < unit->bets.size(); first += MaxBetsAtOnce) {
+                std::size_t count = std::min(MaxBetsAtOnce, unit->bets.size() - first);
+                std::array<BetToShow, MaxBetsAtOnce> bets;
+                std::array<ShownBet, MaxBetsAtOnce> shown;
+                for (std::size_t b = 0; b < count; ++b) {
+                    const Unit::Bet& bet = unit->bets[first + b];
+                    bets[b] = {&stakes[bet.target], theoretical[bet.target], bet.rounding};
+                }
+                ShowBets(odds.odds, k, {bets.data(), count}, {shown.data(), count});
+                for (std::size_t b = 0; b < count; ++b) {
+                    BacktestRow row = SettleShownBet(race, odds, k, shown[b]);
+                    if (rows_) AddHorses(row, odds, k);
+                    Book(unit->bets[first + b].strategy, race.race, row);
                 }
             }
         }

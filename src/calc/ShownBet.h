@@ -32,7 +32,8 @@ struct ShownBet {
 };
 
 // Bets that ComputeStakes would show for columns 1..k (PlayedHorseCount k, 1 to 9) on the
-// same odds, each from its stakes, at most MaxBetsAtOnce at a time.
+// same odds, each from its stakes, at most MaxBetsAtOnce at a time. Only columns 1..k of the
+// stakes shown are written.
 struct BetToShow {
     const ColumnValues* stakes;
     float theoretical;
@@ -46,12 +47,11 @@ inline void ShowBets(const OddsColumns& odds, int k, std::span<const BetToShow> 
     std::array<ShownStakeTotal, MaxBetsAtOnce> totals;
     std::array<std::optional<float>, MaxBetsAtOnce> profits;
     for (std::size_t b = 0; b < count; ++b) {
-        shown[b] = {};
+        // Columns 1..k only: those after k are never read.
         for (int i = 1; i <= k; ++i) {
             const auto& stake = (*bets[b].stakes)[static_cast<std::size_t>(i)];
-            if (stake)
-                shown[b].stakes[static_cast<std::size_t>(i)] =
-                    ShownStakeValue(*stake, bets[b].mode);
+            shown[b].stakes[static_cast<std::size_t>(i)] =
+                stake ? ShownStakeValue(*stake, bets[b].mode) : std::nullopt;
         }
         values[b] = &shown[b].stakes;
         theoretical[b] = bets[b].theoretical;

@@ -158,9 +158,14 @@ inline void ProfitsOfShownStakes(const OddsColumns& odds, std::span<const ShownV
         }
     }
     for (std::size_t b = 0; b < bets; ++b) {
-        std::optional<float> profit;
-        if (auto average = Divide(returns[b], k)) profit = ToSingle(*average - theoretical[b]);
-        profits[b] = profit;
+        auto average = Divide(returns[b], k);
+        auto profit = average ? ToSingle(*average - theoretical[b]) : std::nullopt;
+        // Written as its two parts: a value built apart and copied whole stalls the processor.
+        if (profit) {
+            profits[b].emplace(*profit);
+        } else {
+            profits[b].reset();
+        }
     }
 }
 inline std::optional<float> ProfitOfShownStakes(const OddsColumns& odds, const ShownValues& shown,

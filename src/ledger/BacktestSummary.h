@@ -54,8 +54,12 @@ class SummaryBuilder {
     // The reason the row is counted under: its own, or BeyondLimits when it cannot be booked.
     // (Inline: a comparison adds millions of rows.)
     SkipReason Add(const BacktestRow& row) {
-        SkipReason reason = row.skipped;
-        if (reason == SkipReason::None && !BookPlay(ledger_, row.staked, row.won))
+        return Add(row.race, row.skipped, row.staked, row.won);
+    }
+    // The same from the row's figures.
+    SkipReason Add(std::int32_t race, SkipReason skipped, std::int64_t staked, std::int64_t won) {
+        SkipReason reason = skipped;
+        if (reason == SkipReason::None && !BookPlay(ledger_, staked, won))
             reason = SkipReason::BeyondLimits;
         ++summary_.races;
         if (reason != SkipReason::None) {
@@ -63,16 +67,17 @@ class SummaryBuilder {
             return reason;
         }
         ++summary_.played;
-        losingRun_ = row.won > 0 ? 0 : losingRun_ + 1;
+        losingRun_ = won > 0 ? 0 : losingRun_ + 1;
         summary_.longestLosingRun = std::max(summary_.longestLosingRun, losingRun_);
-        if (row.won > 0) ++summary_.winning;
-        __int128 balance = static_cast<__int128>(row.won) - row.staked;
-        RaceBalance race{row.race, SaturatedInt64(balance)};
-        if (!summary_.best || race.balance > summary_.best->balance) summary_.best = race;
-        if (!summary_.worst || race.balance < summary_.worst->balance) summary_.worst = race;
+        if (won > 0) ++summary_.winning;
+        __int128 balance = static_cast<__int128>(won) - staked;
+        RaceBalance net{race, SaturatedInt64(balance)};
+        if (!summary_.best || net.balance > summary_.best->balance) summary_.best = net;
+        if (!summary_.worst || net.balance < summary_.worst->balance) summary_.worst = net;
         running_ += balance;
-        peak_ = std::max(peak_, running_);
-        drawdown_ = std::max(drawdown_, peak_ - running_);
+        // Plain comparisons: std::max on 128 bits goes through memory and stalls.
+        if (running_ > peak_) peak_ = running_;
+        if (peak_ - running_ > drawdown_) drawdown_ = peak_ - running_;
         return reason;
     }
     BacktestSummary Summary() const;

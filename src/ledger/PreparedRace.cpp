@@ -15,21 +15,27 @@ namespace {
 
 constexpr int Columns = 9;
 
-PreparedOdds PrepareOdds(RaceFieldsView race, OddsSet set, int rowsWanted, int oddsOffset,
-                         double winner) {
-    PreparedOdds prepared;
-    std::array<float, RunnerRows + 1> stored{};
-    prepared.runners = ReadStoredOdds(race, set, stored);
-
+// The sum over the runners with odds of 1 / (odds + 1), in %; empty without odds.
+std::optional<double> BookPercent(const std::array<float, RunnerRows + 1>& stored, int runners,
+                                  int oddsOffset) {
     double book = 0;
     bool anyOdds = false;
-    for (int horse = 1; horse <= prepared.runners; ++horse) {
+    for (int horse = 1; horse <= runners; ++horse) {
         double payoutFactor = double(stored[horse]) + oddsOffset + 1;
         if (stored[horse] == 0 || !(payoutFactor > 0)) continue;
         book += 1 / payoutFactor;
         anyOdds = true;
     }
-    if (anyOdds) prepared.bookPercent = book * 100;
+    if (!anyOdds) return std::nullopt;
+    return book * 100;
+}
+
+PreparedOdds PrepareOdds(RaceFieldsView race, OddsSet set, int rowsWanted, int oddsOffset,
+                         double winner, bool book) {
+    PreparedOdds prepared;
+    std::array<float, RunnerRows + 1> stored{};
+    prepared.runners = ReadStoredOdds(race, set, stored);
+    if (book) prepared.bookPercent = BookPercent(stored, prepared.runners, oddsOffset);
 
     RunnerRanking ranking =
         RankRunners(stored, prepared.runners, std::clamp(rowsWanted, 1, Columns));
@@ -63,10 +69,10 @@ PreparedRace PrepareRace(RaceFieldsView race, std::int32_t number, int rowsWante
     prepared.hasResult = winner != 0 && prepared.payout > 0;
     if (sets.pmh)
         prepared.sets[static_cast<int>(OddsSet::PMH)] =
-            PrepareOdds(race, OddsSet::PMH, rowsWanted, oddsOffset, winner);
+            PrepareOdds(race, OddsSet::PMH, rowsWanted, oddsOffset, winner, sets.book);
     if (sets.pmu)
         prepared.sets[static_cast<int>(OddsSet::PMU)] =
-            PrepareOdds(race, OddsSet::PMU, rowsWanted, oddsOffset, winner);
+            PrepareOdds(race, OddsSet::PMU, rowsWanted, oddsOffset, winner, sets.book);
     return prepared;
 }
 
@@ -94,9 +100,7 @@ BacktestRow PlayPrepared(const PreparedRace& race, const BacktestStrategy& strat
     ColumnValues stakes = StakesOfWeights(StakeWeights(odds.odds, PayoutSum(odds.odds, k), k),
                                           strategy.targetProfit, k);
     ShownBet bet = ShowBet(odds.odds, stakes, TheoreticalTotal(stakes, k), k, strategy.rounding);
-    BacktestRow row = SettleShownBet(race, odds, k, bet);
-    AddHorses(row, odds, k);
-    return row;
+    return RowOf(race.race, SettleShownBet(race, odds, k, bet), odds, k);
 }
 
 } // namespace sg

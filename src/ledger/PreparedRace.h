@@ -23,7 +23,7 @@ struct PreparedOdds {
     std::array<std::uint8_t, 10> horses{}; // rows 1..rows
     OddsColumns odds{};                    // what each row's odds box stores (rows 1..usableRows)
     // The sum over the runners with odds of 1 / (odds + 1), in %: the share of the pool the
-    // odds promise back; empty without odds.
+    // odds promise back; empty without odds (or when not asked for).
     std::optional<double> bookPercent;
 };
 
@@ -39,6 +39,7 @@ struct PreparedRace {
 // read as odds when oddsOffset is 0, as payouts, stake included, when it is -1.
 struct PreparedSets {
     bool pmh = true, pmu = true;
+    bool book = true; // the book is summed only where a filter reads it
 };
 PreparedRace PrepareRace(RaceFieldsView race, std::int32_t number, int rowsWanted, int oddsOffset,
                          PreparedSets sets = {});
@@ -49,32 +50,42 @@ PreparedRace RaceBeyondFile(std::int32_t number);
 // of PlayRace, in its order; SkipReason::None when they can.
 SkipReason ReasonBeforeStakes(const PreparedRace& race, OddsSet set, int k);
 
-// The play of a shown bet, once the stakes are computed: refused, or what it stakes and wins
-// (inline: a comparison settles millions of bets). The horses are added apart.
-inline BacktestRow SettleShownBet(const PreparedRace& race, const PreparedOdds& odds, int k,
-                                  const ShownBet& bet) {
-    BacktestRow row;
+// The play of a shown bet, once the stakes are computed: refused, or what it stakes and wins.
+// Small enough to come back in registers (inline: a comparison settles millions of bets).
+struct Settlement {
+    SkipReason reason = SkipReason::None;
+    std::int32_t staked = 0;
+    std::int64_t won = 0;
+};
+inline Settlement SettleShownBet(const PreparedRace& race, const PreparedOdds& odds, int k,
+                                 const ShownBet& bet) {
     // PlayRace sets StakeTotalWhole to the smallest 32-bit number to see whether it is written.
     bool unwritten = !bet.profit || !bet.totalWhole ||
                      *bet.totalWhole == std::numeric_limits<std::int32_t>::min();
     for (int i = 1; i <= k; ++i) unwritten = unwritten || !bet.stakes[i];
-    if (unwritten) return SkippedRow(SkipReason::UnusableOdds);
+    if (unwritten) return {SkipReason::UnusableOdds};
     // "JOUER" refuses exactly when the profit text starts with a minus sign.
-    if (AmountIsNegative(*bet.profit)) return SkippedRow(SkipReason::LosingBet);
+    if (AmountIsNegative(*bet.profit)) return {SkipReason::LosingBet};
+    std::int64_t won = 0;
     if (odds.winnerRow >= 1 && odds.winnerRow <= k) {
-        auto won = ReturnOfStake(race.payout, *bet.stakes[odds.winnerRow]);
-        if (!won) return SkippedRow(SkipReason::BeyondLimits);
-        row.won = *won;
+        auto returned = ReturnOfStake(race.payout, *bet.stakes[odds.winnerRow]);
+        if (!returned) return {SkipReason::BeyondLimits};
+        won = *returned;
     }
-    row.staked = *bet.totalWhole;
-    return row;
+    return {SkipReason::None, *bet.totalWhole, won};
 }
 
-// The horses a row played, favourite first (a summary has no use for them).
-inline void AddHorses(BacktestRow& row, const PreparedOdds& odds, int k) {
-    if (row.skipped != SkipReason::None) return;
+// The row of a race: what it stakes and wins, and the horses played, favourite first.
+inline BacktestRow RowOf(std::int32_t race, const Settlement& play, const PreparedOdds& odds,
+                         int k) {
+    BacktestRow row = SkippedRow(play.reason);
+    row.race = race;
+    if (play.reason != SkipReason::None) return row;
+    row.staked = play.staked;
+    row.won = play.won;
     row.horseCount = static_cast<std::uint8_t>(k);
     for (int i = 1; i <= k; ++i) row.horses[static_cast<std::size_t>(i - 1)] = odds.horses[i];
+    return row;
 }
 
 // The whole play of one strategy on the race.

@@ -24,18 +24,10 @@ constexpr int RacesPerThread = 256;
 
 // The strategies that share an odds set and a number of horses: one payout sum and one set of
 // weights per race for all of them, then one set of stakes per target profit.
-struct Play {
-    RoundingMode rounding;
-    std::size_t strategy;
-};
-struct TargetPlays {
-    float target;
-    std::vector<Play> plays;
-};
 struct Unit {
     OddsSet set;
     int k;
-    std::vector<TargetPlays> targets;
+    std::vector<float> targets;
     // Every strategy of the unit: its target (an index into targets), rounding and place.
     struct Bet {
         std::size_t target;
@@ -54,12 +46,9 @@ std::vector<Unit> UnitsOf(const std::vector<BacktestStrategy>& strategies) {
         auto unit = std::find_if(units.begin(), units.end(),
                                  [&](const Unit& u) { return u.set == s.odds && u.k == k; });
         if (unit == units.end()) unit = units.insert(units.end(), Unit{s.odds, k, {}, {}, 0});
-        auto target =
-            std::find_if(unit->targets.begin(), unit->targets.end(),
-                         [&](const TargetPlays& t) { return t.target == s.targetProfit; });
+        auto target = std::find(unit->targets.begin(), unit->targets.end(), s.targetProfit);
         if (target == unit->targets.end())
-            target = unit->targets.insert(unit->targets.end(), TargetPlays{s.targetProfit, {}});
-        target->plays.push_back({s.rounding, i});
+            target = unit->targets.insert(unit->targets.end(), s.targetProfit);
         unit->bets.push_back(
             {static_cast<std::size_t>(target - unit->targets.begin()), s.rounding, i});
         unit->cost += static_cast<std::size_t>(k) + 2;
@@ -110,6 +99,7 @@ class Pass {
             (s.odds == OddsSet::PMH ? sets_.pmh : sets_.pmu) = true;
         }
         offset_ = request.strategies.empty() ? 0 : request.strategies.front().oddsOffset;
+        sets_.book = request.filters.bookPercent.has_value();
         if (rows_) rows_->assign(request.strategies.size(), {});
         for (auto& buffer : buffers_) buffer.resize(static_cast<std::size_t>(BlockRaces));
     }
@@ -134,7 +124,8 @@ class Pass {
   private:
     void Prepare(int block, int worker, int workers, PartialRace& partial);
     void PlayBlock(int block, const std::vector<const Unit*>& units);
-    void Book(std::size_t strategy, std::int32_t race, BacktestRow row);
+    void Book(std::size_t strategy, const PreparedRace& race, const Settlement& play,
+              const PreparedOdds& odds, int k);
 
     const RaceSource& races_;
     const RaceIndex* index_;
@@ -143,7 +134,7 @@ class Pass {
     std::vector<Unit> units_;
     std::vector<Accumulator> accumulators_;
     int first_ = FirstRace, count_ = 0, learningLast_ = 0, rowsWanted_ = 1, offset_ = 0;
-    PreparedSets sets_{false, false};
+    PreparedSets sets_{false, false, false};
     std::array<std::vector<Slot>, 2> buffers_;
 };
 
@@ -171,6 +162,8 @@ void Pass::Prepare(int block, int worker, int workers, PartialRace& partial) {
 void Pass::PlayBlock(int block, const std::vector<const Unit*>& units) {
     std::vector<ColumnValues> stakes; // of each target profit
     std::vector<float> theoretical;
+    std::array<BetToShow, MaxBetsAtOnce> bets{};
+    std::array<ShownBet, MaxBetsAtOnce> shown;
     int begin = block * BlockRaces;
     int end = std::min(begin + BlockRaces, count_);
     const std::vector<Slot>& buffer = buffers_[static_cast<std::size_t>(block % 2)];
@@ -183,52 +176,42 @@ void Pass::PlayBlock(int block, const std::vector<const Unit*>& units) {
             const Slot& slot = buffer[static_cast<std::size_t>(i - begin)];
             if (!slot.kept[set]) continue;
             const PreparedRace& race = slot.race;
+            const PreparedOdds& odds = race.sets[set];
             SkipReason reason = ReasonBeforeStakes(race, unit->set, k);
             if (reason != SkipReason::None) {
-                BacktestRow skipped = SkippedRow(reason);
-                for (const TargetPlays& target : unit->targets) {
-                    for (const Play& play : target.plays) Book(play.strategy, race.race, skipped);
-                }
+                for (const Unit::Bet& bet : unit->bets)
+                    Book(bet.strategy, race, Settlement{reason}, odds, k);
                 continue;
             }
-            const PreparedOdds& odds = race.sets[set];
             ColumnValues weights = StakeWeights(odds.odds, PayoutSum(odds.odds, k), k);
             for (std::size_t t = 0; t < unit->targets.size(); ++t) {
-                stakes[t] = StakesOfWeights(weights, unit->targets[t].target, k);
+                stakes[t] = StakesOfWeights(weights, unit->targets[t], k);
                 theoretical[t] = TheoreticalTotal(stakes[t], k);
             }
             // The bets of every target and rounding shown together, a batch at a time.
             for (std::size_t first = 0; first < unit->bets.size(); first += MaxBetsAtOnce) {
                 std::size_t count = std::min(MaxBetsAtOnce, unit->bets.size() - first);
-                std::array<BetToShow, MaxBetsAtOnce> bets;
-                std::array<ShownBet, MaxBetsAtOnce> shown;
                 for (std::size_t b = 0; b < count; ++b) {
                     const Unit::Bet& bet = unit->bets[first + b];
                     bets[b] = {&stakes[bet.target], theoretical[bet.target], bet.rounding};
                 }
                 ShowBets(odds.odds, k, {bets.data(), count}, {shown.data(), count});
-                for (std::size_t b = 0; b < count; ++b) {
-                    BacktestRow row = SettleShownBet(race, odds, k, shown[b]);
-                    if (rows_) AddHorses(row, odds, k);
-                    Book(unit->bets[first + b].strategy, race.race, row);
-                }
+                for (std::size_t b = 0; b < count; ++b)
+                    Book(unit->bets[first + b].strategy, race,
+                         SettleShownBet(race, odds, k, shown[b]), odds, k);
             }
         }
     }
 }
 
-void Pass::Book(std::size_t strategy, std::int32_t race, BacktestRow row) {
-    row.race = race;
+void Pass::Book(std::size_t strategy, const PreparedRace& race, const Settlement& play,
+                const PreparedOdds& odds, int k) {
     Accumulator& a = accumulators_[strategy];
-    SkipReason reason = a.whole.Add(row);
+    SkipReason reason = a.whole.Add(race.race, play.reason, play.staked, play.won);
     if (reason == SkipReason::None)
-        (race <= learningLast_ ? a.learning : a.control).Add(row.staked, row.won);
-    if (!rows_) return;
-    if (reason != row.skipped) {
-        row = SkippedRow(reason);
-        row.race = race;
-    }
-    (*rows_)[strategy].push_back(row);
+        (race.race <= learningLast_ ? a.learning : a.control).Add(play.staked, play.won);
+    if (rows_)
+        (*rows_)[strategy].push_back(RowOf(race.race, {reason, play.staked, play.won}, odds, k));
 }
 
 bool Pass::Run(int threads, BacktestProgress* progress) {
@@ -306,12 +289,52 @@ std::optional<Comparison> CompareStrategies(const RaceSource& races, const RaceI
                                             const ComparisonRequest& request, int threads,
                                             BacktestProgress* progress,
                                             std::vector<std::vector<BacktestRow>>* rows) {
-    Pass pass(races, index, request, rows);
-    if (!pass.Run(threads, progress)) {
-        if (rows) rows->clear();
-        return std::nullopt;
+    const auto& strategies = request.strategies;
+    bool oneOffset = std::all_of(strategies.begin(), strategies.end(), [&](const auto& s) {
+        return s.oddsOffset == strategies.front().oddsOffset;
+    });
+    if (oneOffset) {
+        Pass pass(races, index, request, rows);
+        if (!pass.Run(threads, progress)) {
+            if (rows) rows->clear();
+            return std::nullopt;
+        }
+        return pass.Results();
     }
-    return pass.Results();
+    // Values read as odds and as payouts sort and stake differently: one pass for each.
+    std::optional<Comparison> whole;
+    if (rows) rows->assign(strategies.size(), {});
+    std::vector<int> offsets;
+    for (const BacktestStrategy& s : strategies) {
+        if (std::find(offsets.begin(), offsets.end(), s.oddsOffset) == offsets.end())
+            offsets.push_back(s.oddsOffset);
+    }
+    for (int offset : offsets) {
+        ComparisonRequest part = request;
+        std::vector<std::size_t> places;
+        part.strategies.clear();
+        for (std::size_t i = 0; i < strategies.size(); ++i) {
+            if (strategies[i].oddsOffset != offset) continue;
+            places.push_back(i);
+            part.strategies.push_back(strategies[i]);
+        }
+        std::vector<std::vector<BacktestRow>> partRows;
+        auto result =
+            CompareStrategies(races, index, part, threads, progress, rows ? &partRows : nullptr);
+        if (!result) {
+            if (rows) rows->clear();
+            return std::nullopt;
+        }
+        if (!whole) {
+            whole = *result;
+            whole->results.resize(strategies.size());
+        }
+        for (std::size_t j = 0; j < places.size(); ++j) {
+            whole->results[places[j]] = result->results[j];
+            if (rows) (*rows)[places[j]] = std::move(partRows[j]);
+        }
+    }
+    return whole;
 }
 
 std::vector<std::size_t> RankedOrder(const Comparison& comparison) {

@@ -27,7 +27,7 @@ struct StrategyGrid {
 };
 
 struct ComparisonRequest {
-    std::vector<BacktestStrategy> strategies; // all with the same oddsOffset
+    std::vector<BacktestStrategy> strategies; // those of one oddsOffset are played together
     RaceRange range;
     RaceFilters filters;
     // The share of the range, in race order, where strategies are ranked (the learning part);

@@ -118,6 +118,19 @@ TEST(StrategyComparison, EveryRaceOfRandomFilesBooksWhatTheWindowsTextsBook) {
             EXPECT_EQ(alone->results[s].summary.balance, comparison->results[s].summary.balance);
     }
     EXPECT_EQ(compared, 2 * 216 * 702);
+
+    // Values read as odds and as payouts in one request: each as in a request of its own.
+    BacktestStrategy asOdds{3, 10, RoundingMode::Decimals, OddsSet::PMU, 0};
+    BacktestStrategy asPayouts = asOdds;
+    asPayouts.oddsOffset = -1;
+    ComparisonRequest mixed{{asPayouts, asOdds, asPayouts}, {1, 700}, {}, 70};
+    auto together = CompareStrategies(races, nullptr, mixed, 2);
+    for (std::size_t s = 0; s < 3; ++s) {
+        ComparisonRequest alone{{mixed.strategies[s]}, {1, 700}, {}, 70};
+        EXPECT_EQ(together->results[s].summary.balance,
+                  CompareStrategies(races, nullptr, alone)->results[0].summary.balance);
+    }
+    EXPECT_NE(together->results[0].summary.balance, together->results[1].summary.balance);
 }
 
 // A race of n runners with odds 2, 3, 4...; `winner` wins and pays its odds plus the stake.

@@ -100,7 +100,13 @@ class Pass {
         }
         offset_ = request.strategies.empty() ? 0 : request.strategies.front().oddsOffset;
         sets_.book = request.filters.bookPercent.has_value();
-        if (rows_) rows_->assign(request.strategies.size(), {});
+        if (rows_) {
+            rows_->assign(request.strategies.size(), {});
+            // Room for every row at once where that stays small (a back-test, say).
+            if (request.strategies.size() * static_cast<std::size_t>(count_) <= (1u << 22)) {
+                for (auto& kept : *rows_) kept.reserve(static_cast<std::size_t>(count_));
+            }
+        }
         for (auto& buffer : buffers_) buffer.resize(static_cast<std::size_t>(BlockRaces));
     }
 

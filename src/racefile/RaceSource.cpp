@@ -26,7 +26,7 @@ constexpr std::array<ByteRange, 2> UsedRanges = {{
     {LayoutOf(RaceField::Payouts).offset, UsedFieldsEnd - LayoutOf(RaceField::Payouts).offset},
 }};
 
-// Reads what lies of a range in the file; the rest stays zero. A failed read leaves zeros: the
+// Reads what lies of a range in the file; the rest is zeros. A failed read leaves zeros: the
 // race then reads as an empty race, which the back-test skips with its reason.
 void ReadRange(int descriptor, std::uint64_t recordOffset, const ByteRange& range,
                std::uint8_t* into) {
@@ -35,9 +35,10 @@ void ReadRange(int descriptor, std::uint64_t recordOffset, const ByteRange& rang
         ssize_t got = pread(descriptor, into + range.offset + done, range.length - done,
                             static_cast<off_t>(recordOffset + range.offset + done));
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return;
+        if (got <= 0) break;
         done += static_cast<std::size_t>(got);
     }
+    std::fill(into + range.offset + done, into + range.offset + range.length, 0);
 }
 
 } // namespace
@@ -52,10 +53,13 @@ bool RaceSource::Holds(int race) const {
 
 RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
     if (descriptor_ >= 0) {
-        partial.bytes.fill(0);
-        if (Holds(race)) {
-            for (const ByteRange& range : UsedRanges)
+        // The view reads the used ranges alone: only they are read, or zeroed.
+        for (const ByteRange& range : UsedRanges) {
+            if (Holds(race)) {
                 ReadRange(descriptor_, OffsetOf(race), range, partial.bytes.data());
+            } else {
+                std::fill_n(partial.bytes.begin() + range.offset, range.length, 0);
+            }
         }
         return RaceFieldsView(partial.bytes.data());
     }

@@ -53,7 +53,7 @@ frmCote& Screens::variation() {
 }
 
 bool Screens::busy() const {
-    return backtest_ && backtest_->IsRunning();
+    return backtest_ && backtest_->IsBusy();
 }
 
 frmBilan& Screens::backtest() {

@@ -6,9 +6,9 @@ PRESET    ?= release
 # Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON in CI.
 CMAKE_ARGS ?=
 # The core, checked by clang-tidy.
-CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app
+CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app src/pmu src/fetch
 
-.PHONY: all deps build run test asan-test windows windows-test fuzz fuzz-merge bench startup format format-check tidy install uninstall deb clean
+.PHONY: all deps build run test asan-test windows windows-test fuzz fuzz-merge bench startup import-bench format format-check tidy install uninstall deb clean
 
 all: build
 
@@ -44,7 +44,7 @@ windows:
 # Those tests under Wine, and sg-race.exe beside the Linux sg-race of build/: same outputs, same
 # files byte for byte.
 windows-test: windows deps $(BUILD_DIR)/build.ninja
-	cmake --build $(BUILD_DIR) --target sg-race
+	cmake --build $(BUILD_DIR) --target sg-race sg-serve-folder
 	sh cmake/wine-test.sh $(WINDOWS_DIR)
 
 # The core's text rules under libFuzzer for FUZZ_SECONDS, starting from the committed corpus.
@@ -68,6 +68,13 @@ bench: deps
 	cmake --preset bench
 	cmake --build build-bench --target sg-bench
 	./build-bench/sg-bench
+
+# The import of a made-up year of races from a folder, on one processor, beside a cat of its
+# documents; its writes, and its peak memory for a month and for the year.
+import-bench: deps
+	cmake --preset bench
+	cmake --build build-bench --target sg-race sg-generate-pmu-days
+	sh bench/import/measure.sh build-bench
 
 # The program's start-up and memory beside an empty Qt Widgets window (offscreen, 20 runs).
 startup: deps

@@ -4,36 +4,18 @@
 #include "ledger/Backtest.h"
 #include "racefile/RaceFileReader.h"
 
+#include "LargeDemoFile.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
-namespace fs = std::filesystem;
+using sg::LargeDemoFile;
 
-// Made once by sg-race, built beside this program, and read once so that it is in the page
-// cache; removed when the program ends.
-const std::string& LargeDemoFile() {
-    struct File {
-        std::string path;
-        File() {
-            path = (fs::temp_directory_path() / "sg-bench-backtest-32767.tur").string();
-            fs::remove(path);
-            fs::path tool = fs::read_symlink("/proc/self/exe").parent_path() / "sg-race";
-            std::string make = tool.string() + " demo " + path + " 32767";
-            std::string warm = "cat " + path + " > /dev/null";
-            if (std::system(make.c_str()) != 0 || std::system(warm.c_str()) != 0) std::abort();
-        }
-        ~File() { fs::remove(path); }
-    };
-    static File file;
-    return file.path;
-}
-
-// The whole back-test as sg-race bilan runs it: map the file, play every race, unmap.
+// The whole back-test as sg-race bilan runs it: open the file, play every race.
 void BacktestOfTheWholeFile(benchmark::State& run, int threads) {
     const std::string& path = LargeDemoFile();
     sg::BacktestStrategy strategy; // 4 favourites, a profit of 10, PMH odds

@@ -1,6 +1,7 @@
 # Where `cmake --install` puts the program, and the Debian package built from the same rules.
-# The test tools stay in the build folder.
-install(TARGETS simple-gagnant RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# sg-race goes beside the program, whose import window runs it; the scenario runner stays in
+# the build folder.
+install(TARGETS simple-gagnant sg-race RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/simple-gagnant.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/simple-gagnant.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -27,8 +28,8 @@ parmi ceux que vous jouez.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)
-# The Qt libraries come from the program's own links; Qt's dialogs speak French through the
-# translations package.
+# The Qt libraries (and libcurl, for sg-race) come from the programs' own links; Qt's dialogs
+# speak French through the translations package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 include(CPack)

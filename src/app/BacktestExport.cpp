@@ -19,13 +19,16 @@ std::optional<std::string> CsvPathRefused(const std::string& csvPath,
     return std::nullopt;
 }
 
+std::optional<std::string> WriteCsvExport(const std::string& csvPath, const std::string& content) {
+    if (auto failure = WriteWholeFile(csvPath, os::SpreadsheetText(content)))
+        return Messages::CsvNotWritten(csvPath, failure->Message());
+    return std::nullopt;
+}
+
 std::optional<std::string> ExportBacktestCsv(const std::string& csvPath,
                                              const std::vector<BacktestRow>& rows,
                                              char decimalSeparator) {
-    if (auto failure =
-            WriteWholeFile(csvPath, os::SpreadsheetText(BacktestCsv(rows, decimalSeparator))))
-        return Messages::CsvNotWritten(csvPath, failure->Message());
-    return std::nullopt;
+    return WriteCsvExport(csvPath, BacktestCsv(rows, decimalSeparator));
 }
 
 } // namespace sg

@@ -11,11 +11,6 @@ namespace sg {
 
 namespace {
 
-// Whole euros with two decimals and the whole part always written: "1234,00", "0,00".
-std::string Euros(std::int64_t euros, char separator) {
-    return WholeAmount(euros, separator, AmountFormat::ZeroDotZeroZero);
-}
-
 constexpr std::array<const char*, SkipReasonCount> ReasonTexts = {
     "",
     "au-delà de la fin du fichier",
@@ -27,22 +22,11 @@ constexpr std::array<const char*, SkipReasonCount> ReasonTexts = {
     "montants hors limites",
 };
 
-// A percentage with two decimals: "-4,21 %".
-std::string Percent(double value, char separator) {
-    std::array<char, 400> buffer{}; // room for the largest double written in full
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::fixed, 2);
-    if (ec != std::errc()) return "-";
-    std::string text(buffer.data(), end);
-    if (text == "-0.00") text = "0.00";
-    if (auto point = text.find('.'); point != std::string::npos) text[point] = separator;
-    return text + " %";
-}
-
 std::string RaceAndBalance(const std::optional<RaceBalance>& race, char separator) {
     if (!race) return "-";
     std::string sign = race->balance > 0 ? "+" : "";
-    return "n° " + std::to_string(race->race) + " (" + sign + Euros(race->balance, separator) + ")";
+    return "n° " + std::to_string(race->race) + " (" + sign + EurosText(race->balance, separator) +
+           ")";
 }
 
 // "7 - 1 - 4", as arrivals are written: with blanks around the dashes no spreadsheet reads a
@@ -57,6 +41,32 @@ std::string HorsesText(const BacktestRow& row) {
 }
 
 } // namespace
+
+std::string EurosText(std::int64_t euros, char separator) {
+    return WholeAmount(euros, separator, AmountFormat::ZeroDotZeroZero);
+}
+
+std::string PercentNumber(double value, char separator) {
+    std::array<char, 400> buffer{}; // room for the largest double written in full
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, 2);
+    if (ec != std::errc()) return "-";
+    std::string text(buffer.data(), end);
+    if (text == "-0.00") text = "0.00";
+    if (auto point = text.find('.'); point != std::string::npos) text[point] = separator;
+    return text;
+}
+
+std::string PercentText(double value, char separator) {
+    std::string number = PercentNumber(value, separator);
+    return number == "-" ? number : number + " %";
+}
+
+std::string ProfitText(float profit, char separator) {
+    std::string text = ShortestText(profit);
+    if (auto point = text.find('.'); point != std::string::npos) text[point] = separator;
+    return text;
+}
 
 const char* SkipReasonText(SkipReason reason) {
     auto index = static_cast<std::size_t>(reason);
@@ -79,18 +89,18 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separ
                          count(skipped)});
     }
     auto percent = [separator](std::optional<double> value) {
-        return value ? Percent(*value, separator) : std::string("-");
+        return value ? PercentText(*value, separator) : std::string("-");
     };
     lines.insert(lines.end(),
                  {
-                     {"Total des mises", Euros(summary.staked, separator)},
-                     {"Total des gains", Euros(summary.won, separator)},
-                     {"Bilan", Euros(summary.balance, separator)},
+                     {"Total des mises", EurosText(summary.staked, separator)},
+                     {"Total des gains", EurosText(summary.won, separator)},
+                     {"Bilan", EurosText(summary.balance, separator)},
                      {"Rendement (bilan / mises)", percent(summary.ReturnPercent())},
                      {"Courses gagnées",
                       percent(summary.WinningPercent()) + " (" + count(summary.winning) + ")"},
                      {"Plus longue série perdante", count(summary.longestLosingRun) + " courses"},
-                     {"Plus forte baisse du bilan", Euros(summary.drawdown, separator)},
+                     {"Plus forte baisse du bilan", EurosText(summary.drawdown, separator)},
                      {"Meilleure course", RaceAndBalance(summary.best, separator)},
                      {"Pire course", RaceAndBalance(summary.worst, separator)},
                  });
@@ -98,8 +108,7 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char separ
 }
 
 std::string StrategyText(const BacktestStrategy& strategy, char separator) {
-    std::string profit = ShortestText(strategy.targetProfit);
-    if (auto point = profit.find('.'); point != std::string::npos) profit[point] = separator;
+    std::string profit = ProfitText(strategy.targetProfit, separator);
     std::string horses =
         strategy.horses == 1 ? "1 cheval" : std::to_string(strategy.horses) + " chevaux";
     return horses + ", bénéfice recherché " + profit + ", mises " +
@@ -116,9 +125,10 @@ std::string BacktestCsv(const std::vector<BacktestRow>& rows, char separator) {
         bool played = row.skipped == SkipReason::None;
         // Amounts stay bare: a field through CsvField would turn "-35,00" into a text.
         csv += std::to_string(row.race) + ';' + (played ? HorsesText(row) : "") + ';' +
-               Euros(played ? row.staked : 0, separator) + ';' +
-               Euros(played ? row.won : 0, separator) + ';' + Euros(balances[i], separator) + ';' +
-               CsvField(SkipReasonText(row.skipped)) + '\n';
+               EurosText(played ? row.staked : 0, separator) + ';' +
+               EurosText(played ? row.won : 0, separator) + ';' +
+               EurosText(balances[i], separator) + ';' + CsvField(SkipReasonText(row.skipped)) +
+               '\n';
     }
     return csv;
 }
@@ -128,6 +138,17 @@ std::optional<RoundingMode> RoundingModeNamed(std::string_view name) {
     if (name == "entier") return RoundingMode::WholeUnits;
     if (name == "dizaine") return RoundingMode::UpToTen;
     return std::nullopt;
+}
+
+const char* RoundingModeName(RoundingMode mode) {
+    switch (mode) {
+    case RoundingMode::WholeUnits:
+        return "entier";
+    case RoundingMode::UpToTen:
+        return "dizaine";
+    default:
+        return "decimales";
+    }
 }
 
 const char* RoundingModeText(RoundingMode mode) {

@@ -28,6 +28,14 @@ std::vector<SummaryLine> SummaryLines(const BacktestSummary& summary, char decim
 // The strategy in one line: "4 chevaux, bénéfice recherché 10, mises avec décimales, cotes PMH".
 std::string StrategyText(const BacktestStrategy& strategy, char decimalSeparator);
 
+// The pieces of those texts: a target profit in its shortest writing ("12,5"), whole euros
+// with two decimals ("1234,00"), a percentage with two decimals ("-4,21", then " %" in the
+// text form).
+std::string ProfitText(float profit, char decimalSeparator);
+std::string EurosText(std::int64_t euros, char decimalSeparator);
+std::string PercentNumber(double value, char decimalSeparator);
+std::string PercentText(double value, char decimalSeparator);
+
 // The CSV header, then one line per race of the rows: the amounts as numbers with the decimal
 // separator given (a French spreadsheet reads "1234,00" as a number), the horses played as
 // "7 - 1 - 4", a text no spreadsheet takes for a date.
@@ -41,6 +49,7 @@ inline constexpr char CsvDecimalSeparator = ',';
 // The rounding modes by their short names on a command line: "decimales", "entier", "dizaine";
 // and as a user reads them: "avec décimales", "sans virgules", "à la dizaine supérieure".
 std::optional<RoundingMode> RoundingModeNamed(std::string_view name);
+const char* RoundingModeName(RoundingMode mode);
 const char* RoundingModeText(RoundingMode mode);
 
 // A target profit typed by the user, with a point or a comma: a number above 0 and at most

@@ -11,75 +11,38 @@ namespace {
 
 constexpr int Columns = 9;
 
-// S = R(1) + ... + R(k), accumulated in the order that fixes its last bit in single precision.
-float PayoutSum(const CalculatorState& state, int k) {
-    const auto& odds = state.OddsTable;
-    float sum = 0;
-    auto add = [&sum](double value) {
-        if (auto single = ToSingle(value)) sum = *single;
-    };
-    add(double(odds[1]) + 1);
-    if (k >= 2) add(double(sum) + odds[2] + 1);
-    if (k == 3) add(double(sum) + odds[3] + 1);
-    if (k >= 4) {
-        for (int i = 3; i <= k; ++i) add(double(sum) + odds[i]);
-        add(double(sum) + (k - 2));
-    }
-    return sum;
-}
-
-std::optional<float> Quotient(double a, double b) {
-    auto q = Divide(a, b);
-    if (!q) return std::nullopt;
-    return ToSingle(*q);
-}
-
 void Compute(CalculatorState& state, int k, RoundingMode mode, char separator, StakeTexts& texts,
              bool preview) {
     k = std::clamp(k, 1, Columns);
     state.WorkingTarget = state.TargetProfit;
-    float sum = PayoutSum(state, k);
-
-    std::array<std::optional<float>, 10> stakes{};
-    for (int i = 1; i <= Columns; ++i) {
-        bool computed = i <= k || (preview && i <= 2);
-        if (!computed) continue;
-        auto weight = Quotient(double(state.OddsTable[i]) + 1, sum);
-        if (weight) stakes[i] = Quotient(state.WorkingTarget, *weight);
-        if (stakes[i]) {
-            if (auto text = StakeText(*stakes[i], mode, separator)) texts.Label2[i] = *text;
-        }
+    // The preview always computes the stakes of columns 1 and 2.
+    int computed = preview ? std::max(k, 2) : k;
+    ColumnValues stakes =
+        StakesOfWeights(StakeWeights(state.OddsTable, PayoutSum(state.OddsTable, k), computed),
+                        state.WorkingTarget, computed);
+    for (int i = 1; i <= computed; ++i) {
+        if (!stakes[i]) continue;
+        if (auto text = StakeText(*stakes[i], mode, separator)) texts.Label2[i] = *text;
     }
     if (!preview) {
         // The third mode counts the unplayed rows from PlayedHorseCount, the others from k.
         int lastPlayed = mode == RoundingMode::UpToTen ? state.PlayedHorseCount : k;
         for (int i = std::max(lastPlayed, 0) + 1; i <= Columns; ++i) texts.Label2[i] = "aucun";
     }
-
-    float theoretical = 0;
-    for (int i = 1; i <= k; ++i) {
-        if (!stakes[i]) continue;
-        if (auto t = ToSingle(double(theoretical) + *stakes[i])) theoretical = *t;
-    }
+    float theoretical = TheoreticalTotal(stakes, k);
 
     RefreshStakeTotal(state, texts, !preview, separator);
 
-    float shownReturn = 0;
-    for (int i = 1; i <= k; ++i) {
-        auto shown = LeadingNumber(texts.Label2[i]);
-        if (!shown) continue;
-        if (auto y = ToSingle(double(shownReturn) + (double(state.OddsTable[i]) + 1) * *shown))
-            shownReturn = *y;
-    }
-    if (auto average = Divide(shownReturn, k)) {
-        if (auto profit = ToSingle(*average - theoretical)) state.ComputedProfit = *profit;
-    }
+    ShownValues shown;
+    for (int i = 1; i <= k; ++i) shown[i] = LeadingNumber(texts.Label2[i]);
+    if (auto profit = ProfitOfShownStakes(state.OddsTable, shown, k, theoretical))
+        state.ComputedProfit = *profit;
     if (preview) return;
 
     texts.Label4 = Amount(state.ComputedProfit, separator) + " Euros";
     double shownProfit = LeadingNumberOr0(texts.Label4);
     if (state.StakeTotal > 0 && shownProfit > 0) {
-        if (auto ratio = Quotient(state.StakeTotal, shownProfit))
+        if (auto ratio = SingleQuotient(state.StakeTotal, shownProfit))
             texts.lblRapport =
                 FormatAmount(*ratio, AmountFormat::ZeroDotZeroZero, separator) + " fois supérieur.";
     }
@@ -102,16 +65,9 @@ const char* const MissingOddsMessages[10] = {
 
 std::optional<std::string> StakeText(float stake, RoundingMode mode, char decimalSeparator) {
     if (mode == RoundingMode::Decimals) return Amount(stake, decimalSeparator);
-    float whole = std::floor(stake);
-    if (mode == RoundingMode::UpToTen) {
-        float remainder = std::fmod(whole, 10.0f); // keeps the sign of the whole part
-        if (remainder != 0) {
-            auto raised = ToSingle(double(whole) + 10 - remainder);
-            if (!raised) return std::nullopt;
-            whole = *raised;
-        }
-    }
-    return PlainText(whole == 0 ? 0.0f : whole);
+    auto whole = WholeStake(stake, mode);
+    if (!whole) return std::nullopt;
+    return PlainText(*whole == 0 ? 0.0f : *whole);
 }
 
 std::optional<std::string> MissingOddsForComputation(int k,
@@ -143,15 +99,15 @@ void PreviewStakes(CalculatorState& state, int k, RoundingMode mode, char decima
 
 void RefreshStakeTotal(CalculatorState& state, StakeTexts& texts, bool pointForComma,
                        char decimalSeparator) {
-    state.StakeTotal = 0;
     int n = std::min<int>(state.PlayedHorseCount, Columns);
+    ShownValues shown;
     for (int i = 1; i <= n; ++i) {
         if (pointForComma) ReplaceFirstComma(texts.Label2[i]);
-        if (auto shown = LeadingNumber(texts.Label2[i])) {
-            if (auto total = Finite(state.StakeTotal + *shown)) state.StakeTotal = *total;
-        }
-        if (auto whole = RoundHalfEvenInt32(state.StakeTotal)) state.StakeTotalWhole = *whole;
+        shown[i] = LeadingNumber(texts.Label2[i]);
     }
+    ShownStakeTotal total = TotalOfShownStakes(shown, n);
+    state.StakeTotal = total.total;
+    if (total.whole) state.StakeTotalWhole = *total.whole;
     // Refreshed at every turn, the label keeps the last turn's text: written once.
     if (n >= 1) texts.Label19 = "TOTAL DES MISES " + Amount(state.StakeTotal, decimalSeparator);
 }
@@ -169,7 +125,7 @@ void RoundStakesToMultiple(CalculatorState& state, StakeTexts& texts,
         auto shown = LeadingNumber(caption);
         if (!shown || !multiple) continue;
         // A column whose division fails (a multiple of 0) is left as it is.
-        auto steps = Quotient(*shown, *multiple);
+        auto steps = SingleQuotient(*shown, *multiple);
         if (!steps || *steps == std::floor(*steps)) continue;
         auto next = ToSingle(double(std::floor(*steps)) + 1);
         auto raised = next ? ToSingle(double(*next) * *multiple) : std::nullopt;

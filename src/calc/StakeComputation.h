@@ -2,15 +2,13 @@
 #pragma once
 
 #include "calc/CalculatorState.h"
+#include "calc/StakeSteps.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
 namespace sg {
-
-// The three ways of showing a stake (the selected rounding button, 0 to 2).
-enum class RoundingMode { Decimals = 0, WholeUnits = 1, UpToTen = 2 };
 
 // The texts of the main window that the computation reads back and writes.
 struct StakeTexts {

@@ -7,9 +7,13 @@ namespace sg {
 ArrivalNumbers ParseArrival(RaceFieldsView record) {
     ArrivalNumbers arrival{};
     for (int place = 1; place <= ArrivalSlotCount; ++place)
-        arrival[place] = record.SlotNumber(*ArrivalSlot(place)).value_or(0);
-    arrival[5] = RoundHalfEvenInt32(arrival[5]).value_or(0);
+        arrival[place] = PlaceNumber(record, place);
     return arrival;
+}
+
+double PlaceNumber(RaceFieldsView record, int place) {
+    double number = record.SlotNumber(*ArrivalSlot(place)).value_or(0);
+    return place == 5 ? RoundHalfEvenInt32(number).value_or(0) : number;
 }
 
 std::string ArrivalMessage(const ArrivalNumbers& arrival, const std::string& winnerPayoutText) {

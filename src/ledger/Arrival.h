@@ -15,6 +15,8 @@ using ArrivalNumbers = std::array<double, 6>; // places 1..5; 0 means no horse
 
 // The arrival slots read as numbers; the fifth is rounded to a whole number, halves to even.
 ArrivalNumbers ParseArrival(RaceFieldsView record);
+// One place of it (1 to 5): the winner alone, say.
+double PlaceNumber(RaceFieldsView record, int place);
 
 // "Le 7 est arrivé 1er et a payé 4.5 Fr. pour 1 franc." (it has always spoken of francs).
 std::string ArrivalMessage(const ArrivalNumbers& arrival, const std::string& winnerPayoutText);

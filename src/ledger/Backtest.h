@@ -20,6 +20,8 @@ struct BacktestStrategy {
     RoundingMode rounding = RoundingMode::Decimals;
     OddsSet odds = OddsSet::PMH;
     int oddsOffset = 0; // -1 when the stored values are payouts, stake included
+
+    friend bool operator==(const BacktestStrategy&, const BacktestStrategy&) = default;
 };
 
 // Why a race was not played, tested in this order.
@@ -44,6 +46,13 @@ struct BacktestRow {
     std::int64_t won = 0;                 // what it returns
 };
 
+// A row for a race not played, for that reason.
+inline BacktestRow SkippedRow(SkipReason reason) {
+    BacktestRow row;
+    row.skipped = reason;
+    return row;
+}
+
 // One race played with the strategy: its rows loaded as navigation loads them, the stakes
 // computed as the compute button computes them, the play settled as "JOUER" settles it.
 BacktestRow PlayRace(RaceFieldsView race, const BacktestStrategy& strategy);
@@ -60,9 +69,10 @@ struct BacktestProgress {
     std::atomic<bool> cancel{false};
 };
 
-// The rows of every race of the range, in order, played on `threads` threads (parts of the
-// range) and then booked in order into a balance, as successive plays are: a race whose
-// amounts would take the totals beyond 64 bits is skipped. Empty when cancelled.
+// The rows of every race of the range, in order, played on `threads` threads and booked in
+// order into a balance, as successive plays are: a race whose amounts would take the totals
+// beyond 64 bits is skipped. Each race is read once and played from its numbers
+// (PlayPrepared), which book what PlayRace books. Empty when cancelled.
 std::optional<std::vector<BacktestRow>> RunBacktest(const RaceSource& races,
                                                     const BacktestStrategy& strategy,
                                                     RaceRange range, int threads = 1,

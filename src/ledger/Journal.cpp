@@ -206,7 +206,7 @@ std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
 
 std::optional<FileWriteError> AppendToJournal(const std::string& folder,
                                               const JournalEntry& entry) {
-    if (int error = os::MakeFolders(folder)) return FileWriteError{error};
+    if (int error = os::MakeFolders(folder, true)) return FileWriteError{error};
     std::string path = JournalPathIn(folder);
     FileEnd end = EndOf(path);
     std::string content;

@@ -4,7 +4,6 @@
 #include "racefile/RaceLoading.h"
 
 #include <cmath>
-#include <limits>
 
 namespace sg {
 
@@ -13,26 +12,26 @@ namespace {
 constexpr Rgb Yellow{255, 255, 0};
 constexpr Rgb Red{255, 0, 0};
 
-bool FitsInt64(__int128 value) {
-    return value >= std::numeric_limits<std::int64_t>::min() &&
-           value <= std::numeric_limits<std::int64_t>::max();
-}
-
 // The winner's payout times the stake of the last played row that carries the winner.
 std::optional<std::int64_t> AmountWon(const BetOnScreen& bet, double winner, double payout) {
     std::int64_t won = 0;
     for (int row = 1; row <= bet.playedHorses && row <= 9; ++row) {
         auto number = LeadingNumber(bet.numbers[row]);
         if (!number || *number == 0 || *number != winner) continue;
-        double product = payout * LeadingNumberOr0(bet.stakes[row]);
-        double rounded = std::nearbyint(product);
-        if (!std::isfinite(rounded) || std::fabs(rounded) >= 0x1p63) return std::nullopt;
-        won = static_cast<std::int64_t>(rounded);
+        auto returned = ReturnOfStake(payout, LeadingNumberOr0(bet.stakes[row]));
+        if (!returned) return std::nullopt;
+        won = *returned;
     }
     return won;
 }
 
 } // namespace
+
+std::optional<std::int64_t> ReturnOfStake(double payout, double shownStake) {
+    double rounded = RoundHalfEven(payout * shownStake);
+    if (!std::isfinite(rounded) || std::fabs(rounded) >= 0x1p63) return std::nullopt;
+    return static_cast<std::int64_t>(rounded);
+}
 
 BalanceTexts StartBalanceTexts() {
     return {"Montant joué cette fois:", "Ce qui porte le total des mises à:",
@@ -62,15 +61,6 @@ PlaySettlement SettlePlay(const BetOnScreen& bet, const ArrivalNumbers& arrival,
     settlement.staked = bet.stakeTotalWhole;
     settlement.won = *won;
     return settlement;
-}
-
-bool BookPlay(LedgerState& ledger, std::int64_t staked, std::int64_t won) {
-    __int128 stakes = static_cast<__int128>(ledger.TotalStakes) + staked;
-    __int128 gains = static_cast<__int128>(ledger.TotalGains) + won;
-    if (!FitsInt64(stakes) || !FitsInt64(gains) || !FitsInt64(gains - stakes)) return false;
-    ledger.TotalStakes = static_cast<std::int64_t>(stakes);
-    ledger.TotalGains = static_cast<std::int64_t>(gains);
-    return true;
 }
 
 PlayOutcome Play(LedgerState& ledger, const BetOnScreen& bet, RaceFieldsView race, char separator) {

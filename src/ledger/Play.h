@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace sg {
@@ -49,12 +50,24 @@ struct PlaySettlement {
     double payout = 0; // the winner's payout as read; 0 when none is stored
 };
 PlaySettlement SettlePlay(const BetOnScreen& bet, RaceFieldsView race);
+// What the winner's row returns: the payout times its shown stake, rounded halves to even;
+// empty beyond 64 bits.
+std::optional<std::int64_t> ReturnOfStake(double payout, double shownStake);
 // The same with the race's arrival and winner's payout already read.
 PlaySettlement SettlePlay(const BetOnScreen& bet, const ArrivalNumbers& arrival, double payout);
 
 // Adds a play's stake and return to the ledger's totals; false, leaving them as they were,
-// when a total or the balance would not fit in 64 bits.
-bool BookPlay(LedgerState& ledger, std::int64_t staked, std::int64_t won);
+// when a total or the balance would not fit in 64 bits. (Inline: a comparison books millions.)
+inline bool BookPlay(LedgerState& ledger, std::int64_t staked, std::int64_t won) {
+    std::int64_t stakes = 0, gains = 0, balance = 0;
+    if (__builtin_add_overflow(ledger.TotalStakes, staked, &stakes) ||
+        __builtin_add_overflow(ledger.TotalGains, won, &gains) ||
+        __builtin_sub_overflow(gains, stakes, &balance))
+        return false;
+    ledger.TotalStakes = stakes;
+    ledger.TotalGains = gains;
+    return true;
+}
 
 // Settles the play, books it into the ledger (only when played) and says what the window
 // shows.

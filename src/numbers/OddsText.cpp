@@ -60,11 +60,15 @@ OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset) {
     // A plain text is its leading number, which the picker reads too: read once.
     auto number = LeadingNumber(text);
     auto value = text.find('/') == std::string_view::npos ? number : ConvertOddsText(text);
-    if (value) {
-        if (auto single = ToSingle(*value)) change.odds = ToSingle(double(*single) + oddsOffset);
-    }
+    if (value) change.odds = StoredOddsOf(*value, oddsOffset);
     change.picker = PickerValueOf(number);
     return change;
+}
+
+std::optional<float> StoredOddsOf(double value, int oddsOffset) {
+    auto single = ToSingle(value);
+    if (!single) return std::nullopt;
+    return ToSingle(double(*single) + oddsOffset);
 }
 
 } // namespace sg

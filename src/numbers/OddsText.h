@@ -26,6 +26,10 @@ struct OddsBoxChange {
 };
 OddsBoxChange OddsTextChanged(std::string_view text, int oddsOffset);
 
+// The odds an odds box stores for the value its text reads: in single precision, the offset
+// added; empty when either step goes beyond single precision.
+std::optional<float> StoredOddsOf(double value, int oddsOffset);
+
 // The picker value for a text: its leading number rounded half to even, when within 1..120.
 std::optional<int> PickerValueFor(std::string_view text);
 

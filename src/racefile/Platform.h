@@ -61,6 +61,9 @@ int WriteAll(FileHandle file, std::string_view bytes);
 // programs append meanwhile: 0 or the error.
 int Append(FileHandle file, std::string_view bytes);
 int Truncate(FileHandle file, std::uint64_t length);
+// Takes the file's lock that one program at a time holds, until it closes the file: false
+// while another holds it. Reads and writes of others are not hindered.
+bool TryLock(FileHandle file);
 // Waits until the medium holds the file's bytes (`withMetadata`: its times too): 0 or the error.
 int Flush(FileHandle file, bool withMetadata);
 
@@ -72,8 +75,9 @@ int Rename(const std::string& from, const std::string& to);
 int RemoveFile(const std::string& path);
 // Makes sure a rename in the folder has reached the medium (nothing to do on Windows).
 void FlushFolder(const std::string& folder);
-// Every missing folder of the path, for its owner alone: 0 when the path is a folder after.
-int MakeFolders(const std::string& folder);
+// Every missing folder of the path (for its owner alone, or as the user's file-creation mask
+// says): 0 when the path is a folder after.
+int MakeFolders(const std::string& folder, bool ownerOnly);
 
 // A write beyond the file-size limit (ulimit -f) raises a signal that ends the program by
 // default with part of the record written: ignored, the write fails with EFBIG instead.

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +136,10 @@ int Truncate(FileHandle file, std::uint64_t length) {
     return ftruncate(Descriptor(file), static_cast<off_t>(length)) == 0 ? 0 : errno;
 }
 
+bool TryLock(FileHandle file) {
+    return flock(Descriptor(file), LOCK_EX | LOCK_NB) == 0;
+}
+
 int Flush(FileHandle file, bool withMetadata) {
     int result;
     do {
@@ -168,11 +173,11 @@ void FlushFolder(const std::string& folder) {
     close(directory);
 }
 
-int MakeFolders(const std::string& folder) {
+int MakeFolders(const std::string& folder, bool ownerOnly) {
     for (std::size_t at = 1; at <= folder.size(); ++at) {
         if (at < folder.size() && folder[at] != '/') continue;
         std::string part = folder.substr(0, at);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+        if (mkdir(part.c_str(), ownerOnly ? 0700 : 0777) != 0 && errno != EEXIST) return errno;
     }
     struct stat status {};
     if (stat(folder.c_str(), &status) != 0) return errno;

@@ -106,8 +106,10 @@ OVERLAPPED At(std::uint64_t offset) {
     return at;
 }
 
-// Where Append takes its lock: no file reaches it.
+// Where Append and TryLock take their locks: no file reaches them, and the locks of Windows,
+// which forbid others the bytes locked, forbid them nothing there.
 constexpr std::uint64_t AppendLockOffset = std::uint64_t{1} << 62;
+constexpr std::uint64_t ProgramLockOffset = AppendLockOffset + 1;
 
 bool IsDriveLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -268,6 +270,12 @@ int Truncate(FileHandle file, std::uint64_t length) {
                : LastError();
 }
 
+bool TryLock(FileHandle file) {
+    OVERLAPPED lockAt = At(ProgramLockOffset);
+    return LockFileEx(HandleOf(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                      &lockAt);
+}
+
 int Flush(FileHandle file, bool) {
     return FlushFileBuffers(HandleOf(file)) ? 0 : LastError();
 }
@@ -293,7 +301,7 @@ int RemoveFile(const std::string& path) {
 // The rename went through with MOVEFILE_WRITE_THROUGH: nothing is left to flush.
 void FlushFolder(const std::string&) {}
 
-int MakeFolders(const std::string& folder) {
+int MakeFolders(const std::string& folder, bool) {
     for (std::size_t at = RootLength(folder) + 1; at <= folder.size(); ++at) {
         if (at < folder.size() && !IsPathSeparator(folder[at])) continue;
         if (IsPathSeparator(folder[at - 1])) continue;

@@ -160,7 +160,14 @@ RaceFileResult<RaceRecord> RaceFile::Read(int race) const {
     return result;
 }
 
-RaceFileStatus RaceFile::Write(int race, const RaceRecord& record) {
+RaceFileStatus RaceFile::Flush() {
+    if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
+    if (int flushError = os::Flush(handle_, false))
+        return ErrorOf(WriteFailureOf(flushError), flushError);
+    return RaceFileSuccess();
+}
+
+RaceFileStatus RaceFile::Write(int race, const RaceRecord& record, WriteSync sync) {
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
     if (auto error = CheckRace(race)) return *error;
     if (access_ == RaceFileAccess::ReadOnly) return ErrorOf(RaceFileFailure::ReadOnly);
@@ -184,6 +191,7 @@ RaceFileStatus RaceFile::Write(int race, const RaceRecord& record) {
     std::size_t written =
         os::WriteAt(handle_, record.Raw().data(), RaceRecordSize, offset, writeError);
     if (written == RaceRecordSize) {
+        if (sync == WriteSync::Later) return RaceFileSuccess();
         if (int flushError = os::Flush(handle_, false))
             return ErrorOf(WriteFailureOf(flushError), flushError);
         return RaceFileSuccess();

@@ -57,7 +57,12 @@ class RaceFile {
     // holds them before reporting success. Writing past the end extends the file; records in
     // between read as zero bytes. When the write goes in only partly, the old bytes and length
     // are put back before the failure is reported.
-    RaceFileStatus Write(int race, const RaceRecord& record);
+    // With WriteSync::Later the wait is left to a Flush after a batch of records (an import
+    // writes thousands: one wait each would take most of its time).
+    enum class WriteSync { Now, Later };
+    RaceFileStatus Write(int race, const RaceRecord& record, WriteSync sync = WriteSync::Now);
+    // Waits until the system holds every record written so far.
+    RaceFileStatus Flush();
 
   private:
     os::FileHandle handle_ = os::NoFile;

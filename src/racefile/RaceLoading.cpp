@@ -17,18 +17,20 @@ int RecordRunnerCount(RaceFieldsView record) {
 
 } // namespace
 
-RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
-                           std::array<float, RunnerRows + 1>& storedOdds, int rowsWanted) {
-    RunnerRowsFill fill;
+int ReadStoredOdds(RaceFieldsView record, OddsSet set,
+                   std::array<float, RunnerRows + 1>& storedOdds) {
     int runners = std::clamp(RecordRunnerCount(record), 0, RunnerRows);
-    fill.runners = runners;
     RaceField field = OddsFieldOf(set);
     for (int horse = 1; horse <= runners; ++horse)
         storedOdds[horse] = record.OddsValue(field, horse).value_or(0.0f);
+    return runners;
+}
 
-    fill.clearedRows = runners;
-    fill.filledRows = std::clamp(rowsWanted, 0, runners);
-    for (int row = 1; row <= fill.filledRows; ++row) {
+RunnerRanking RankRunners(std::array<float, RunnerRows + 1>& storedOdds, int runners,
+                          int rowsWanted) {
+    RunnerRanking ranking;
+    ranking.filledRows = std::clamp(rowsWanted, 0, runners);
+    for (int row = 1; row <= ranking.filledRows; ++row) {
         int chosen = 0;
         float minimum = PlacedMark;
         for (int horse = 1; horse <= runners; ++horse) {
@@ -40,10 +42,24 @@ RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
             }
         }
         if (chosen) storedOdds[chosen] = PlacedMark;
-        fill.horses[row] = chosen;
-        fill.numbers[row] = GeneralText(static_cast<double>(chosen));
-        if (minimum != PlacedMark) {
-            std::string odds = GeneralText(minimum);
+        ranking.horses[row] = chosen;
+        if (minimum != PlacedMark) ranking.odds[row] = minimum;
+    }
+    return ranking;
+}
+
+RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
+                           std::array<float, RunnerRows + 1>& storedOdds, int rowsWanted) {
+    RunnerRowsFill fill;
+    fill.runners = ReadStoredOdds(record, set, storedOdds);
+    fill.clearedRows = fill.runners;
+    RunnerRanking ranking = RankRunners(storedOdds, fill.runners, rowsWanted);
+    fill.filledRows = ranking.filledRows;
+    for (int row = 1; row <= fill.filledRows; ++row) {
+        fill.horses[row] = ranking.horses[row];
+        fill.numbers[row] = GeneralText(static_cast<double>(ranking.horses[row]));
+        if (ranking.odds[row]) {
+            std::string odds = GeneralText(*ranking.odds[row]);
             fill.odds[row] = !odds.empty() && odds.front() == ' ' ? odds.substr(1) : odds;
         }
     }

@@ -6,6 +6,7 @@
 #include "racefile/RunnerRows.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace sg {
@@ -32,6 +33,19 @@ struct RunnerRowsFill {
 RunnerRowsFill SortRunners(RaceFieldsView record, OddsSet set,
                            std::array<float, RunnerRows + 1>& storedOdds,
                            int rowsWanted = RunnerRows);
+
+// The two halves of that sort as numbers, for passes over many races. The first reads the odds
+// and returns the runner count (0 to 22).
+int ReadStoredOdds(RaceFieldsView record, OddsSet set,
+                   std::array<float, RunnerRows + 1>& storedOdds);
+
+struct RunnerRanking {
+    int filledRows = 0;                                    // rows 1..filledRows take a horse number
+    std::array<int, RunnerRows + 1> horses{};              // 0 when no horse was left
+    std::array<std::optional<float>, RunnerRows + 1> odds; // empty when no horse with odds was left
+};
+RunnerRanking RankRunners(std::array<float, RunnerRows + 1>& storedOdds, int runners,
+                          int rowsWanted);
 
 // "Course actuelle: " and the race number with the blank of the general conversion.
 std::string RaceNumberCaption(int race);

@@ -85,6 +85,7 @@ RaceFileStatus RaceSession::Open(const std::string& path, bool forReading) {
     readOnly_ = readOnly;
     loaded_ = RaceRecord = first.Value();
     CurrentRace = FirstRace;
+    Index = ReadRaceIndex(path);
     return RaceFileSuccess();
 }
 
@@ -92,6 +93,7 @@ void RaceSession::Close() {
     (void)file_.Close();
     readOnly_.reset();
     CurrentRace = 0;
+    Index = {};
 }
 
 RaceFileStatus RaceSession::Load(int race) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "racefile/RaceFile.h"
+#include "racefile/RaceIndex.h"
 
 #include <array>
 #include <cstdint>
@@ -20,6 +21,7 @@ class RaceSession {
     std::string FileDialogStatus;       // "", then "ok" or "cancel"
     bool ChosenForReading = false;      // the dialog's choice is to be opened for reading only
     std::array<float, 23> StoredOdds{}; // by horse number 1..22, for the runner sort
+    sg::RaceIndex Index; // the importer's index beside the open file, read when it opens
 
     // The open file's path, or the marker "Fi" while none is open.
     std::string RaceFilePath() const;
@@ -27,10 +29,11 @@ class RaceSession {
     // The one test every refusal uses: no file open, or the dialog never gave a path.
     bool NoRaceFileOpen() const;
 
-    // Opens the path (an empty file is created when there is none) and makes race 1 current.
-    // When the path cannot be opened or race 1 cannot be read, the file that was open stays
-    // open and current. A file that is no race file, or that the user may read but not write,
-    // is opened for reading only, and so is any file when `forReading` asks for it.
+    // Opens the path (an empty file is created when there is none), reads its index and makes
+    // race 1 current. When the path cannot be opened or race 1 cannot be read, the file that
+    // was open stays open and current. A file that is no race file, or that the user may read
+    // but not write, is opened for reading only, and so is any file when `forReading` asks for
+    // it.
     RaceFileStatus Open(const std::string& path, bool forReading = false);
     void Close();
 

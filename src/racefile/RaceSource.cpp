@@ -24,12 +24,15 @@ constexpr std::array<ByteRange, 2> UsedRanges = {{
     {LayoutOf(RaceField::Payouts).offset, UsedFieldsEnd - LayoutOf(RaceField::Payouts).offset},
 }};
 
-// Reads what lies of a range in the file; the rest stays zero. A failed read leaves zeros: the
+// Reads what lies of a range in the file; the rest is zeros. A failed read leaves zeros: the
 // race then reads as an empty race, which the back-test skips with its reason.
 void ReadRange(os::FileHandle file, std::uint64_t recordOffset, const ByteRange& range,
                std::uint8_t* into) {
     int ignored = 0;
-    (void)os::ReadAt(file, into + range.offset, range.length, recordOffset + range.offset, ignored);
+    std::int64_t got =
+        os::ReadAt(file, into + range.offset, range.length, recordOffset + range.offset, ignored);
+    auto done = static_cast<std::size_t>(std::max<std::int64_t>(got, 0));
+    std::fill(into + range.offset + done, into + range.offset + range.length, 0);
 }
 
 } // namespace
@@ -44,10 +47,13 @@ bool RaceSource::Holds(int race) const {
 
 RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
     if (file_ != os::NoFile) {
-        partial.bytes.fill(0);
-        if (Holds(race)) {
-            for (const ByteRange& range : UsedRanges)
+        // The view reads the used ranges alone: only they are read, or zeroed.
+        for (const ByteRange& range : UsedRanges) {
+            if (Holds(race)) {
                 ReadRange(file_, OffsetOf(race), range, partial.bytes.data());
+            } else {
+                std::fill_n(partial.bytes.begin() + range.offset, range.length, 0);
+            }
         }
         return RaceFieldsView(partial.bytes.data());
     }

@@ -70,10 +70,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, bool* missing)
     os::OpenedFile opened = os::OpenFile(path, os::OpenMode::Read);
     if (missing) *missing = opened.error == ENOENT || opened.error == ENOTDIR;
     if (opened.handle == os::NoFile) return std::nullopt;
+    // Read in one go at the size the file has, then on until its true end (it may grow).
+    os::FileState state;
+    std::size_t chunk = 1 << 16;
+    if (os::StateOf(opened.handle, state) == 0)
+        chunk = std::max<std::size_t>(chunk, static_cast<std::size_t>(state.length) + 1);
     std::string content;
     int error = 0;
-    // Up to the end as it is when reached: a file that grows meanwhile is read further.
-    for (std::size_t chunk = 1 << 16;; chunk = std::min<std::size_t>(chunk * 2, 1 << 24)) {
+    for (;; chunk = 1 << 16) {
         std::size_t had = content.size();
         content.resize(had + chunk);
         std::int64_t got = os::ReadAt(opened.handle, reinterpret_cast<std::uint8_t*>(&content[had]),

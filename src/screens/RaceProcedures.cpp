@@ -1,5 +1,6 @@
 #include "screens/RaceProcedures.h"
 
+#include "app/ImportTexts.h"
 #include "app/Messages.h"
 #include "ledger/Arrival.h"
 #include "ledger/Play.h"
@@ -106,6 +107,10 @@ void RaceProcedures::FullLoad() {
     main.Command1_Click();
 }
 
+void RaceProcedures::ShowRace(int race) {
+    if (ReadRace(race)) FullLoad();
+}
+
 bool RaceProcedures::LoadCurrentRace() {
     if (!ReadRace(screens_.state.race.CurrentRace)) return false;
     ShowRaceRows();
@@ -123,6 +128,8 @@ void RaceProcedures::ShowRaceRows() {
         main.SetRowOdds(row, fill.odds[row]);
     }
     main.ShowRaceNumber(RaceNumberCaption(state.race.CurrentRace));
+    screens_.options().ShowRaceOrigin(
+        ImportTexts::RaceOriginText(state.race.Index, state.race.CurrentRace));
 }
 
 void RaceProcedures::RefreshRaceDisplay() {

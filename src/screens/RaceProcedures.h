@@ -33,6 +33,9 @@ class RaceProcedures {
     // nothing changed, when it cannot be read.
     bool LoadCurrentRace();
 
+    // Race n read and shown as a move to it shows it (the first race an import brought in).
+    void ShowRace(int race);
+
   private:
     void FileDialogClosed();
     bool ReadRace(int race);

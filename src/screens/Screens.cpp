@@ -3,6 +3,7 @@
 #include "screens/frmAnalyse.h"
 #include "screens/frmBilan.h"
 #include "screens/frmCote.h"
+#include "screens/frmImporter.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmJournal.h"
 #include "screens/frmOptions.h"
@@ -24,6 +25,7 @@ Screens::~Screens() {
     fileDialog_.reset();
     journal_.reset();
     analysis_.reset();
+    importer_.reset();
     backtest_.reset();
     variation_.reset();
     results_.reset();
@@ -51,7 +53,7 @@ frmCote& Screens::variation() {
 }
 
 bool Screens::busy() const {
-    return backtest_ && backtest_->IsRunning();
+    return backtest_ && backtest_->IsBusy();
 }
 
 frmBilan& Screens::backtest() {
@@ -71,6 +73,11 @@ frmAnalyse& Screens::analysis() {
 frmJournal& Screens::journal() {
     if (!journal_) journal_ = std::make_unique<frmJournal>(*this);
     return *journal_;
+}
+
+frmImporter& Screens::importer() {
+    if (!importer_) importer_ = std::make_unique<frmImporter>(*this);
+    return *importer_;
 }
 
 frmOuvrir* Screens::openFileDialog() {

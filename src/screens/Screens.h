@@ -19,6 +19,7 @@ namespace sg {
 class frmAnalyse;
 class frmBilan;
 class frmCote;
+class frmImporter;
 class frmJeuGagnant;
 class frmJournal;
 class frmOptions;
@@ -35,12 +36,13 @@ class Screens {
     Screens& operator=(const Screens&) = delete;
 
     frmJeuGagnant& main();
-    frmOptions& options();  // created on first use, then only hidden and shown
-    rappJS& results();      // the same
-    frmCote& variation();   // the same
-    frmBilan& backtest();   // the same
-    frmAnalyse& analysis(); // the same
-    frmJournal& journal();  // the same
+    frmOptions& options();   // created on first use, then only hidden and shown
+    rappJS& results();       // the same
+    frmCote& variation();    // the same
+    frmBilan& backtest();    // the same
+    frmAnalyse& analysis();  // the same
+    frmJournal& journal();   // the same
+    frmImporter& importer(); // the same
     RaceProcedures& race() { return race_; }
 
     // Another race file is open: the windows that show something of the former one forget it.
@@ -82,6 +84,7 @@ class Screens {
     std::unique_ptr<frmBilan> backtest_;
     std::unique_ptr<frmAnalyse> analysis_;
     std::unique_ptr<frmJournal> journal_;
+    std::unique_ptr<frmImporter> importer_;
     std::unique_ptr<frmOuvrir> fileDialog_; // the last one; replaced by the next
 };
 

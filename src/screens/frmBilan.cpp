@@ -8,8 +8,9 @@
 #include "racefile/RaceFileReader.h"
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
+#include "screens/ComparisonTab.h"
 #include "screens/Controls.h"
-#include "screens/SaveDialog.h"
+#include "screens/CsvExport.h"
 #include "screens/Screens.h"
 #include "screens/frmJeuGagnant.h"
 
@@ -24,12 +25,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <filesystem>
 
 namespace sg {
 
@@ -177,12 +177,24 @@ frmBilan::frmBilan(Screens& screens) : QWidget(nullptr), screens_(screens) {
     exportRow->addStretch(1);
     exportRow->addWidget(cmdFermer);
 
-    auto* page = new QVBoxLayout(this);
+    // The back-test is the first tab, the comparison of strategies the second.
+    auto* backtestPage = new QWidget;
+    auto* page = new QVBoxLayout(backtestPage);
     page->addLayout(choices);
     page->addLayout(run);
     page->addWidget(lblPerime);
     page->addLayout(results, 1);
     page->addLayout(exportRow);
+    tabComparer = new ComparisonTab(screens_, nullptr);
+    tabPages = new QTabWidget(this);
+    tabPages->setObjectName("tabPages");
+    tabPages->addTab(backtestPage, "Bilan");
+    tabPages->addTab(tabComparer, "Comparer");
+    (new QVBoxLayout(this))->addWidget(tabPages);
+    connect(tabComparer, &ComparisonTab::strategyChosen, this,
+            [this](const BacktestStrategy& strategy, RaceRange range) {
+                ShowStrategy(strategy, range);
+            });
 
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(50);
@@ -231,6 +243,7 @@ void frmBilan::ShowForOpenFile() {
 void frmBilan::RaceFileChanged() {
     if (job_ && thread_) job_->progress.cancel = true; // its end shows no results
     ClearResults();
+    tabComparer->RaceFileChanged();
     ShowFile();
 }
 
@@ -243,6 +256,7 @@ void frmBilan::ShowFile() {
     int races = count ? count.Value() : 0;
     spnDe->setValue(FirstRace);
     spnA->setValue(std::max(races, FirstRace));
+    tabComparer->ShowForOpenFile();
     lblFichier->setText(state.race.NoRaceFileOpen()
                             ? QString::fromUtf8(Messages::BacktestNoFile)
                             : Q(path) + QString(" : %1 courses").arg(races));
@@ -279,6 +293,20 @@ void frmBilan::ShowWhetherOutOfDate() {
     // Greyed, as figures that no longer answer the question asked.
     tblResume->setEnabled(!outOfDate);
     chtBilan->setEnabled(!outOfDate);
+}
+
+void frmBilan::ShowStrategy(const BacktestStrategy& strategy, RaceRange range) {
+    if (IsRunning()) return;
+    spnChevaux->setValue(strategy.horses);
+    txtBenefice->setText(
+        Q(ProfitText(strategy.targetProfit, screens_.state.settings.DecimalSeparator)));
+    cboArrondi->setCurrentIndex(static_cast<int>(strategy.rounding));
+    cboValeurs->setCurrentIndex(strategy.oddsOffset == 0 ? 0 : 1);
+    cboExport->setCurrentIndex(strategy.odds == OddsSet::PMH ? 0 : 1);
+    spnDe->setValue(range.first);
+    spnA->setValue(range.last);
+    tabPages->setCurrentIndex(0);
+    cmdCalculer_Click();
 }
 
 void frmBilan::cmdCalculer_Click() {
@@ -393,6 +421,10 @@ void frmBilan::ShowResults() {
     ShowWhetherOutOfDate();
 }
 
+bool frmBilan::IsBusy() const {
+    return IsRunning() || tabComparer->IsRunning();
+}
+
 const std::vector<BacktestRow>& frmBilan::RowsOf(OddsSet set) const {
     return set == OddsSet::PMH ? pmh_ : pmu_;
 }
@@ -406,26 +438,18 @@ bool frmBilan::ExportRefused() {
 }
 
 void frmBilan::cmdExporter_Click() {
-    namespace fs = std::filesystem;
     if (ExportRefused()) return;
     std::string set = cboExport->currentIndex() == 0 ? "PMH" : "PMU";
-    fs::path folder = fs::path(resultPath_).parent_path();
-    AskWhereToSaveCsv(this, Q((folder / ("bilan-" + set + ".csv")).string()),
-                      [this](const std::string& path) { ExportCsv(path); });
+    AskCsvPath(this, resultPath_, "bilan-" + set + ".csv",
+               [this](const std::string& path) { ExportCsv(path); });
 }
 
 bool frmBilan::ExportCsv(const std::string& path) {
     if (ExportRefused()) return false;
-    auto failure = CsvPathRefused(path, resultPath_);
-    if (!failure)
-        failure = ExportBacktestCsv(
-            path, RowsOf(cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU),
-            cboSeparateur->currentIndex() == 0 ? ',' : '.');
-    if (failure) {
-        screens_.prompter.message(*failure);
-        return false;
-    }
-    return true;
+    OddsSet set = cboExport->currentIndex() == 0 ? OddsSet::PMH : OddsSet::PMU;
+    char separator = cboSeparateur->currentIndex() == 0 ? ',' : '.';
+    return SaveCsvExport(screens_.prompter, path, resultPath_,
+                         [&](std::ostream& file) { file << BacktestCsv(RowsOf(set), separator); });
 }
 
 void frmBilan::SetRunning(bool running) {

@@ -1,6 +1,7 @@
 // "Bilan sur tout le fichier": a strategy played on every race of a range of the open race
 // file, on the final odds (PMH) and on the intermediate odds (PMU) side by side, with the
-// summary, the running balance drawn race by race, and the races exported as CSV.
+// summary, the running balance drawn race by race, and the races exported as CSV; a second
+// tab compares many strategies (ComparisonTab).
 #pragma once
 
 #include "ledger/BacktestSummary.h"
@@ -18,6 +19,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 class QThread;
 class QTimer;
@@ -25,6 +27,7 @@ class QTimer;
 namespace sg {
 
 class BalanceChart;
+class ComparisonTab;
 class Screens;
 struct BacktestJob;
 
@@ -39,6 +42,8 @@ class frmBilan : public QWidget {
     // Another race file was opened: the results of the former one go, a run of it stops.
     void RaceFileChanged();
 
+    // A strategy of the comparison shown here with its curve (a back-test of it).
+    void ShowStrategy(const BacktestStrategy& strategy, RaceRange range);
     void cmdCalculer_Click();
     void cmdAnnuler_Click();
     void cmdExporter_Click(); // asks where, then writes
@@ -47,6 +52,7 @@ class frmBilan : public QWidget {
     bool ExportCsv(const std::string& path);
 
     bool IsRunning() const { return thread_ != nullptr; }
+    bool IsBusy() const; // a back-test, or in the comparison tab
     // The rows of the back-test shown, PMH then PMU (empty before any, after "Annuler" and
     // once another race file is opened).
     const std::vector<BacktestRow>& RowsOf(OddsSet set) const;
@@ -70,6 +76,8 @@ class frmBilan : public QWidget {
     QComboBox* cboSeparateur = nullptr; // the decimal comma or point of the CSV's amounts
     QPushButton* cmdExporter = nullptr;
     QPushButton* cmdFermer = nullptr;
+    QTabWidget* tabPages = nullptr;
+    ComparisonTab* tabComparer = nullptr;
 
   signals:
     void finished(); // a back-test ended, with results or cancelled

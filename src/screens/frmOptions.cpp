@@ -6,6 +6,7 @@
 #include "screens/RaceProcedures.h"
 #include "screens/Screens.h"
 #include "screens/frmBilan.h"
+#include "screens/frmImporter.h"
 #include "screens/frmJeuGagnant.h"
 #include "screens/frmJournal.h"
 #include "screens/rappJS.h"
@@ -51,7 +52,7 @@ void OnSelect(QWidget* owner, std::array<QRadioButton*, 2>& buttons, Handler han
 frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
     setObjectName("frmOptions");
     setWindowTitle("Options");
-    setFixedSize(440, 660);
+    setFixedSize(440, 722);
 
     Frame2[1] = MakeChoice(this, "Frame2(1)", "Les valeurs sont à considérer comme", "OptionPlus1",
                            "Cotes normales (rapport = cote +1)",
@@ -63,7 +64,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                         "dès que l'on change de course", "seulement après avoir joué",
                         OptionVoirArrivee, 168);
 
-    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 118});
+    FrameFichier = Make<QGroupBox>(this, "FrameFichier", {10, 248, 420, 180});
     FrameFichier->setTitle("Fichier de courses");
     cmdOuvrir =
         Make<QPushButton>(FrameFichier, "cmdOuvrir", "Utiliser le fichier...", {12, 24, 170, 28});
@@ -76,11 +77,18 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
                                  {192, 58, 216, 28});
     cmdBilan->setEnabled(false);
     lblLectureSeule =
-        Make<QLabel>(FrameFichier, "lblLectureSeule", Messages::ReadOnlyNote, {12, 90, 396, 20});
+        Make<QLabel>(FrameFichier, "lblLectureSeule", Messages::ReadOnlyNote, {12, 152, 396, 20});
     SetForeColor(lblLectureSeule, ReadOnlyColour);
     lblLectureSeule->hide();
 
-    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 372, 420, 280});
+    cmdImporter = Make<QPushButton>(FrameFichier, "cmdImporter", "Importer des courses...",
+                                    {12, 92, 170, 28});
+    lblOrigine = Make<QLabel>(FrameFichier, "lblOrigine", {192, 88, 216, 60});
+    lblOrigine->setWordWrap(true);
+    lblOrigine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblOrigine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    FrameJeu = Make<QGroupBox>(this, "FrameJeu", {10, 434, 420, 280});
     FrameJeu->setTitle("Jeu et bilan");
     Command1 = Make<QPushButton>(FrameJeu, "Command1", "JOUER", {12, 24, 120, 34});
     QFont bold = Command1->font();
@@ -116,6 +124,7 @@ frmOptions::frmOptions(Screens& screens) : QWidget(nullptr), screens_(screens) {
             [this] { cmdRapportsetArrivee_Click(); });
     connect(cmdBilan, &QPushButton::clicked, this, [this] { cmdBilan_Click(); });
     connect(cmdJournal, &QPushButton::clicked, this, [this] { cmdJournal_Click(); });
+    connect(cmdImporter, &QPushButton::clicked, this, [this] { cmdImporter_Click(); });
     UseDesktopKeys(this, true);
 }
 
@@ -151,6 +160,14 @@ void frmOptions::ShowFilePath(const std::string& path, bool readOnly) {
     lblFichier->setText(Q(path));
     lblLectureSeule->setVisible(readOnly);
     cmdBilan->setEnabled(true);
+}
+
+void frmOptions::ShowRaceOrigin(const std::string& text) {
+    lblOrigine->setText(Q(text));
+}
+
+void frmOptions::cmdImporter_Click() {
+    screens_.importer().ShowForOpenFile();
 }
 
 void frmOptions::cmdBilan_Click() {

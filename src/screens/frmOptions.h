@@ -32,9 +32,12 @@ class frmOptions : public QWidget {
     void Command1_Click();
     void cmdMettreazero_Click();
     void cmdJournal_Click();
+    void cmdImporter_Click();
 
     // The path of the race file now open, and whether it is for reading only.
     void ShowFilePath(const std::string& path, bool readOnly);
+    // Where the current race comes from, as the importer's index says.
+    void ShowRaceOrigin(const std::string& text);
     // The balance after a play or a reset; the mark changes only with a play.
     void ShowBalance(const BalanceTexts& texts);
     void PaintBalanceMark(const Rgb& colour);
@@ -51,7 +54,9 @@ class frmOptions : public QWidget {
     QLabel* lblFichier = nullptr;
     QLabel* lblLectureSeule = nullptr; // shown while the open file is for reading only
     QPushButton* cmdRapportsetArrivee = nullptr;
-    QPushButton* cmdBilan = nullptr; // the back-test, once a file is open
+    QPushButton* cmdBilan = nullptr;    // the back-test, once a file is open
+    QPushButton* cmdImporter = nullptr; // the PMU's races into the race file
+    QLabel* lblOrigine = nullptr;       // the current race's date, meeting and race
     QGroupBox* FrameJeu = nullptr;
     QPushButton* Command1 = nullptr; // "JOUER"
     QPushButton* cmdMettreazero = nullptr;

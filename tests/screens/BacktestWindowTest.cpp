@@ -9,6 +9,7 @@
 #include "racefile/RaceFileReader.h"
 #include "racefile/RaceRecord.h"
 #include "screens/BalanceChart.h"
+#include "screens/ComparisonTab.h"
 #include "screens/FolderList.h"
 #include "screens/frmBilan.h"
 #include "screens/frmOptions.h"
@@ -289,9 +290,18 @@ TEST_F(HandMadeFiles, TheResultsShownAreAlwaysThoseOfTheFileAndTheChoicesShown) 
     EXPECT_EQ(lines, std::vector<std::string>{"message: " +
                                               Messages::CsvOnRaceFile(work.File("douze.tur"))});
 
-    // Another file: nothing of the former one is shown, exported or left behind a new run.
+    // Another file: nothing of the former one is shown, exported or left behind a new run, in
+    // either tab.
+    QEventLoop compared;
+    QObject::connect(window.tabComparer, &ComparisonTab::finished, &compared, &QEventLoop::quit);
+    window.tabComparer->cmdComparer->click();
+    compared.exec();
+    ASSERT_TRUE(window.tabComparer->Results());
     window.close();
     OpenThroughTheDialog(work.path.string(), "cinq.tur");
+    EXPECT_FALSE(window.tabComparer->Results());
+    EXPECT_EQ(window.tabComparer->tblComparaison->rowCount(), 0);
+    EXPECT_FALSE(window.tabComparer->cmdExporterComparaison->isEnabled());
     EXPECT_TRUE(window.RowsOf(OddsSet::PMH).empty());
     EXPECT_EQ(window.tblResume->rowCount(), 0);
     EXPECT_TRUE(window.chtBilan->curves().isEmpty());

@@ -11,14 +11,11 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <thread>
 
 namespace sg {
 
 namespace {
-
-using Failure = std::optional<std::string>;
 
 // The options followed by a value; --rapports stands alone.
 constexpr std::array<const char*, 8> ValueOptions = {
@@ -27,17 +24,15 @@ constexpr std::array<const char*, 8> ValueOptions = {
 struct Request {
     std::string path;
     BacktestStrategy strategy;
-    std::optional<int> first, last;
-    std::optional<std::string> csv;
-    char separator = CsvDecimalSeparator; // of the CSV and of the summary
+    RangeOptions range;
 };
 
 // The option's value, or why there is none.
 Failure ReadOption(Request& request, const std::string& option, const std::string& value) {
-    auto bad = [&](const char* expected) {
-        return "Valeur invalide pour " + option + " : " + Quoted(value) + " (" + expected + ").";
-    };
-    if (option == "--chevaux") {
+    auto bad = [&](const char* expected) { return BadValue(option, value, expected); };
+    if (option == "--rapports") {
+        request.strategy.oddsOffset = -1;
+    } else if (option == "--chevaux") {
         auto horses = WholeIn(value, 1, 9);
         if (!horses) return bad("1 à 9");
         request.strategy.horses = *horses;
@@ -52,16 +47,8 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
     } else if (option == "--cotes") {
         if (value != "PMH" && value != "PMU") return bad("PMH ou PMU");
         request.strategy.odds = value == "PMH" ? OddsSet::PMH : OddsSet::PMU;
-    } else if (option == "--de" || option == "--a") {
-        auto race = WholeIn(value, FirstRace, LastRace);
-        if (!race) return bad("1 à 32767");
-        (option == "--de" ? request.first : request.last) = *race;
-    } else if (option == "--csv") {
-        if (value.empty()) return bad("un chemin de fichier");
-        request.csv = value;
-    } else if (option == "--separateur") {
-        if (value != "," && value != ".") return bad(", ou .");
-        request.separator = value[0];
+    } else if (Failure failure; ReadRangeOption(request.range, option, value, failure)) {
+        return failure;
     }
     return std::nullopt;
 }
@@ -69,23 +56,13 @@ Failure ReadOption(Request& request, const std::string& option, const std::strin
 Failure ParseRequest(const std::vector<std::string>& arguments, Request& request) {
     if (arguments.size() < 2) return std::string("Usage : ") + BacktestUsage;
     request.path = arguments[1];
-    for (std::size_t i = 2; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--rapports") {
-            request.strategy.oddsOffset = -1;
-            continue;
-        }
-        if (option.rfind("--", 0) != 0)
-            return "Argument inattendu : " + Quoted(option) + ". Usage : " + BacktestUsage;
-        if (std::find(ValueOptions.begin(), ValueOptions.end(), option) == ValueOptions.end())
-            return "Option inconnue : " + Quoted(option) + ". Usage : " + BacktestUsage;
-        if (i + 1 >= arguments.size()) return "Il manque la valeur de " + Quoted(option) + ".";
-        if (auto failure = ReadOption(request, option, arguments[++i])) return failure;
-    }
-    if (request.first && request.last && *request.first > *request.last)
-        return "La plage de courses est vide : --de " + std::to_string(*request.first) +
-               " est après --a " + std::to_string(*request.last) + ".";
-    return std::nullopt;
+    constexpr std::array<const char*, 1> Flags = {"--rapports"};
+    if (auto failure = ReadOptions(arguments, 2, ValueOptions, Flags, BacktestUsage,
+                                   [&](const std::string& option, const std::string& value) {
+                                       return ReadOption(request, option, value);
+                                   }))
+        return failure;
+    return CheckRange(request.range);
 }
 
 } // namespace
@@ -94,32 +71,28 @@ std::optional<std::string> RunBacktestCommand(const std::vector<std::string>& ar
                                               std::ostream& out) {
     Request request;
     if (auto failure = ParseRequest(arguments, request)) return failure;
-    if (request.csv) {
-        if (auto failure = CsvPathRefused(*request.csv, request.path)) return failure;
-    }
     RaceFileReader file;
-    if (auto opened = file.Open(request.path); !opened)
-        return "Fichier " + Quoted(request.path) + " : " + std::string(opened.Error().Message());
+    if (auto failure = OpenForPass(file, request.path, request.range)) return failure;
     RaceSource races = file.Races();
-    RaceRange range{request.first.value_or(FirstRace),
-                    request.last.value_or(std::max(races.RaceCount(), 0))};
+    RaceRange range{request.range.first.value_or(FirstRace),
+                    request.range.last.value_or(std::max(races.RaceCount(), 0))};
     int threads = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
     auto rows = RunBacktest(races, request.strategy, range, threads);
     if (!rows) return "Bilan interrompu."; // never: nothing asks it to stop
-    if (request.csv) {
-        if (auto failure = ExportBacktestCsv(*request.csv, *rows, request.separator))
+    if (request.range.csv) {
+        if (auto failure = ExportBacktestCsv(*request.range.csv, *rows, request.range.separator))
             return failure;
     }
 
     out << "Bilan de " << request.path << "\n";
-    out << "Stratégie : " << StrategyText(request.strategy, request.separator) << "\n";
+    out << "Stratégie : " << StrategyText(request.strategy, request.range.separator) << "\n";
     if (rows->empty()) {
         out << "Aucune course dans la plage (le fichier en compte " << races.RaceCount() << ").\n";
     } else {
         out << "Courses " << range.first << " à " << rows->back().race << " (le fichier en compte "
             << races.RaceCount() << ")\n";
     }
-    for (const SummaryLine& line : SummaryLines(Summarize(*rows), request.separator))
+    for (const SummaryLine& line : SummaryLines(Summarize(*rows), request.range.separator))
         out << line.label << " : " << line.value << "\n";
     return std::nullopt;
 }

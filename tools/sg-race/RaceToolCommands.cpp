@@ -2,7 +2,9 @@
 
 #include "AnalyseCommand.h"
 #include "BacktestCommand.h"
+#include "CompareCommand.h"
 #include "DemoRaceFile.h"
+#include "ImportCommand.h"
 #include "ToolArguments.h"
 #include "app/Messages.h"
 #include "numbers/Numbers.h"
@@ -19,7 +21,9 @@ namespace {
 const char* const Usage = "Usage : sg-race count FICHIER | sg-race show FICHIER N | "
                           "sg-race set FICHIER N CHAMP [POSITION] TEXTE | "
                           "sg-race demo FICHIER [NOMBRE] | sg-race bilan FICHIER [OPTIONS] | "
-                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS]";
+                          "sg-race analyse --cotes C1 C2... --chevaux K [OPTIONS] | "
+                          "sg-race importer FICHIER --du JJ/MM/AAAA [OPTIONS] | "
+                          "sg-race comparer FICHIER [OPTIONS]";
 
 using Failure = std::optional<std::string>;
 
@@ -197,6 +201,8 @@ std::optional<std::string> RunRaceTool(const std::vector<std::string>& arguments
     if (command == "demo") return Demo(arguments);
     if (command == "bilan") return RunBacktestCommand(arguments, out);
     if (command == "analyse") return RunAnalyseCommand(arguments, out);
+    if (command == "importer") return RunImportCommand(arguments, out);
+    if (command == "comparer") return RunCompareCommand(arguments, out);
     return Usage;
 }
 

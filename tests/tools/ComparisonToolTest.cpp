@@ -1,0 +1,258 @@
+// sg-race comparer from a shell, and the comparison on demonstration files: every race played
+// from numbers books what the windows' texts book, every strategy of a grid gives the figures of
+// sg-race bilan run alone, and the bootstrap interval agrees with the normal one.
+#include "ToolRun.h"
+
+#include "ledger/Play.h"
+#include "ledger/StrategyComparison.h"
+#include "racefile/CsvFields.h"
+#include "racefile/RaceFileReader.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <tuple>
+
+namespace sg {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A demonstration file of `races` races in the work folder.
+std::string DemoFile(const WorkFolder& work, int races) {
+    std::string name = "demo" + std::to_string(races) + ".tur";
+    RunTool(BuiltTool("sg-race"), work, "demo " + work.Quoted(name) + " " + std::to_string(races));
+    return work.File(name);
+}
+
+TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
+    fs::path tool = BuiltTool("sg-race");
+    WorkFolder work;
+    std::string demo = "'" + BuiltTool("demo.tur").string() + "' ";
+    // An index for races 1 to 3, as the importer leaves one beside a file.
+    fs::copy_file(BuiltTool("demo.tur"), work.path / "indexed.tur");
+    std::ofstream(work.path / "indexed.tur.index.csv")
+        << "Course;Date;Réunion;Course PMU;Hippodrome;Nom;Discipline;Départ;Canal;Masse "
+           "gagnant;Empreinte\n"
+           "1;01/02/2026;1;1;VINCENNES;PRIX A;ATTELE;13:50;national;;a\n"
+           "2;01/02/2026;1;2;VINCENNES;PRIX B;MONTE;14:20;national;;b\n"
+           "3;02/02/2026;1;1;ENGHIEN;PRIX C;ATTELE;13:50;national;;c\n";
+    std::string indexed = work.Quoted("indexed.tur") + " ";
+
+    struct Case {
+        std::string arguments;
+        int status;
+        std::vector<std::string> said; // each expected within the output, or the error
+    } cases[] = {
+        {"comparer " + demo,
+         0,
+         {"Courses 1 à 40 (le fichier en compte 40) ; apprentissage : courses 1 à 28 (70 %), "
+          "contrôle : courses 29 à 40\n",
+          "Filtres : aucun\n", "18 stratégie(s), classées par rendement sur l'apprentissage",
+          "Rang  Chevaux  Bénéfice  Arrondi",
+          "Classée première : ", "par rééchantillonnage des courses (2000 tirages) : "}},
+        {"comparer " + demo +
+             "--chevaux 2/4 --benefice 5/12,5 --arrondi tous --cotes PMU --rapports "
+             "--apprentissage 50 --de 11 --a 30 --separateur .",
+         0,
+         {"12 stratégie(s)", "apprentissage : courses 11 à 20 (50 %), contrôle : courses 21 à 30",
+          "Valeurs lues comme rapports", " 12.5 ", "dizaine"}},
+        {"comparer " + demo + "--partants 8-12 --cote-favori 1,5-4 --somme-probas 100-140",
+         0,
+         {"Filtres : partants 8 à 12, cote du favori 1,5 à 4, somme des probabilités 100 à 140 "
+          "%\n"}},
+        {"comparer " + indexed + "--hippodrome vincennes --discipline ATTELE/MONTE --du 01/02/2026",
+         0,
+         {"hippodrome vincennes, discipline ATTELE ou MONTE", "à partir du 01/02/2026"}},
+        {"comparer " + demo + "--hippodrome VINCENNES", 0, {"Aucun index à côté du fichier"}},
+        {"comparer " + demo + "--de 41", 0, {"Aucune course dans la plage"}},
+        {"comparer " + demo + "--chevaux 0-3", 1, {"--chevaux"}},
+        {"comparer " + demo + "--chevaux 2//3", 1, {"--chevaux"}},
+        {"comparer " + demo + "--benefice 5/0", 1, {"--benefice"}},
+        {"comparer " + demo + "--arrondi entier/centime", 1, {"--arrondi"}},
+        {"comparer " + demo + "--cotes PMH/PMX", 1, {"PMH, PMU ou PMH/PMU"}},
+        {"comparer " + demo + "--partants 12-8", 1, {"--partants"}},
+        {"comparer " + demo + "--cote-favori abc", 1, {"--cote-favori"}},
+        {"comparer " + demo + "--du 31/02/2026", 1, {"JJ/MM/AAAA"}},
+        {"comparer " + demo + "--du 02/02/2026 --au 01/02/2026", 1, {"dates est vide"}},
+        {"comparer " + demo + "--apprentissage 100", 1, {"1 à 99"}},
+        {"comparer " + demo + "--de 9 --a 3", 1, {"vide"}},
+        {"comparer " + demo + "--csv " + work.Quoted("x.tur"), 1, {"fichier de courses"}},
+        {"comparer " + demo + "--vite", 1, {"Option inconnue"}},
+        {"comparer " + demo + "--separateur", 1, {"Il manque la valeur"}},
+        {"comparer " + work.Quoted("absent.tur"), 1, {"absent.tur"}},
+        {"comparer", 1, {"Usage"}},
+        {"", 1, {"sg-race comparer FICHIER"}},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = RunTool(tool, work, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
+        const std::string& said = c.status == 0 ? run.out : run.err;
+        for (const std::string& part : c.said)
+            EXPECT_NE(said.find(part), std::string::npos) << c.arguments << "\n" << said;
+        if (c.status != 0) {
+            EXPECT_EQ(run.out, "") << c.arguments;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
+    }
+
+    // The CSV: the header the issue fixes, then one line per strategy, best first.
+    ToolRun run =
+        RunTool(tool, work, "comparer " + demo + "--arrondi tous --csv " + work.Quoted("c.csv"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto lines = Lines(Contents(work.path / "c.csv"));
+    ASSERT_EQ(lines.size(), 55u);
+    EXPECT_EQ(lines[0].rfind("Chevaux;Bénéfice recherché;Arrondi;Cotes;Courses jouées;Total des "
+                             "mises;Total des gains;Bilan;Rendement (%);",
+                             0),
+              0u)
+        << lines[0];
+    auto first = SplitCsvLine(lines[1]);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->back(), "1"); // the rank
+    // The first line of the table is the same strategy.
+    std::string row = Lines(run.out)[6];
+    EXPECT_NE(row.find("  " + (*first)[0] + "  "), std::string::npos) << row;
+}
+
+// The lines "Label : value" of sg-race bilan.
+std::map<std::string, std::string> BilanFigures(const std::string& out) {
+    std::map<std::string, std::string> figures;
+    for (const std::string& line : Lines(out)) {
+        auto colon = line.find(" : ");
+        if (colon != std::string::npos) figures[line.substr(0, colon)] = line.substr(colon + 3);
+    }
+    return figures;
+}
+
+TEST(ComparisonTool, EveryStrategyOfTheGridGivesTheFiguresOfBilanRunAlone) {
+    fs::path tool = BuiltTool("sg-race");
+    WorkFolder work;
+    std::string demo = "'" + BuiltTool("demo.tur").string() + "'";
+    int checked = 0;
+    for (std::string values : {"", " --rapports"}) {
+        ToolRun run =
+            RunTool(tool, work,
+                    "comparer " + demo + " --chevaux 1-9 --benefice 5/12,5 --arrondi tous" +
+                        values + " --csv " + work.Quoted("grid.csv"));
+        ASSERT_EQ(run.status, 0) << run.err;
+        auto lines = Lines(Contents(work.path / "grid.csv"));
+        auto header = *SplitCsvLine(lines[0]);
+        auto column = [&header](const std::string& name) {
+            return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
+                                            header.begin());
+        };
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            auto cells = *SplitCsvLine(lines[i]);
+            auto cell = [&](const std::string& name) { return cells.at(column(name)); };
+            std::string strategy = " --chevaux " + cells[0] + " --benefice " + cells[1] +
+                                   " --arrondi " + cells[2] + " --cotes " + cells[3] + values;
+            ToolRun alone = RunTool(tool, work, "bilan " + demo + strategy);
+            ASSERT_EQ(alone.status, 0) << alone.err;
+            auto bilan = BilanFigures(alone.out);
+            std::map<std::string, std::string> expected = {
+                {"Courses de la plage", cell("Courses retenues")},
+                {"Courses jouées", cell("Courses jouées")},
+                {"Total des mises", cell("Total des mises")},
+                {"Total des gains", cell("Total des gains")},
+                {"Bilan", cell("Bilan")},
+                {"Rendement (bilan / mises)", cell("Rendement (%)") + " %"},
+                {"Plus longue série perdante", cell("Plus longue série perdante") + " courses"},
+                {"Plus forte baisse du bilan", cell("Plus forte baisse du bilan")},
+            };
+            for (const auto& [label, value] : expected)
+                EXPECT_EQ(bilan[label], value) << strategy << ": " << label;
+            EXPECT_EQ(bilan["Courses gagnées"].rfind(cell("Courses gagnées (%)") + " %", 0), 0u)
+                << strategy;
+            for (const std::string& name : header) {
+                if (name.rfind("Écartées : ", 0) != 0) continue;
+                std::string reason = "   dont " + name.substr(std::string("Écartées : ").size());
+                EXPECT_EQ(bilan.count(reason) ? bilan[reason] : "0", cell(name)) << strategy;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 2 * 108);
+}
+
+// The rows of each strategy, every race through the windows' texts (PlayRace) and booked in
+// race order, against the comparison's rows played from numbers. The two have no difference
+// they may keep: where the numbers cannot be sure of a digit, they read the text.
+void ExpectTheTextsRows(const std::string& path, int offset) {
+    RaceFileReader file;
+    ASSERT_TRUE(file.Open(path));
+    RaceSource races = file.Races();
+    StrategyGrid grid;
+    grid.horses = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    grid.targetProfits = {5, 10, 20, 50};
+    grid.roundings = {RoundingMode::Decimals, RoundingMode::WholeUnits, RoundingMode::UpToTen};
+    grid.oddsSets = {OddsSet::PMH, OddsSet::PMU};
+    grid.oddsOffset = offset;
+    ComparisonRequest request{grid.Strategies(), {1, races.RaceCount()}, {}, 70};
+    std::vector<std::vector<BacktestRow>> rows;
+    ASSERT_TRUE(CompareStrategies(races, nullptr, request, 2, nullptr, &rows));
+    int differences = 0;
+    for (std::size_t s = 0; s < request.strategies.size(); ++s) {
+        const BacktestStrategy& strategy = request.strategies[s];
+        LedgerState ledger;
+        PartialRace partial;
+        for (int race = 1; race <= races.RaceCount(); ++race) {
+            BacktestRow texts = PlayRace(races.Race(race, partial), strategy);
+            if (texts.skipped == SkipReason::None && !BookPlay(ledger, texts.staked, texts.won))
+                texts = BacktestRow{0, SkipReason::BeyondLimits};
+            const BacktestRow& numbers = rows[s].at(static_cast<std::size_t>(race - 1));
+            auto figures = [](const BacktestRow& r) {
+                return std::tuple(r.skipped, r.staked, r.won, r.horses);
+            };
+            if (numbers.race == race && figures(numbers) == figures(texts)) continue;
+            if (++differences <= 10)
+                ADD_FAILURE() << path << " race " << race << ", " << strategy.horses
+                              << " horses, profit " << strategy.targetProfit << ", rounding "
+                              << static_cast<int>(strategy.rounding) << ", set "
+                              << static_cast<int>(strategy.odds) << ", offset " << offset
+                              << ": texts " << texts.staked << "/" << texts.won << " ("
+                              << static_cast<int>(texts.skipped) << "), numbers " << numbers.staked
+                              << "/" << numbers.won << " (" << static_cast<int>(numbers.skipped)
+                              << ")";
+        }
+    }
+    EXPECT_EQ(differences, 0) << path;
+}
+
+TEST(ComparisonTool, EveryRaceOfTheDemoFilesBooksWhatTheWindowsTextsBook) {
+    WorkFolder work;
+    for (const std::string& path : {BuiltTool("demo.tur").string(), DemoFile(work, 1000)}) {
+        for (int offset : {0, -1}) ExpectTheTextsRows(path, offset);
+    }
+}
+
+TEST(ComparisonTool, TheBootstrapAgreesWithTheNormalIntervalOnTheDemoFile) {
+    WorkFolder work;
+    for (const std::string& path : {BuiltTool("demo.tur").string(), DemoFile(work, 1000)}) {
+        RaceFileReader file;
+        ASSERT_TRUE(file.Open(path));
+        for (int k : {1, 3, 6, 9}) {
+            BacktestStrategy strategy;
+            strategy.horses = k;
+            ComparisonRequest request{{strategy}, {1, file.Races().RaceCount()}, {}, 70};
+            std::vector<std::vector<BacktestRow>> rows;
+            auto comparison = CompareStrategies(file.Races(), nullptr, request, 2, nullptr, &rows);
+            auto normal = comparison->results.front().moments.NormalInterval();
+            auto bootstrap = BootstrapInterval(rows.front());
+            ASSERT_TRUE(normal && bootstrap) << path << " " << k;
+            // Each bound within a sixth of the interval's width of the other's.
+            double width = normal->high - normal->low;
+            EXPECT_NEAR(bootstrap->low, normal->low, width / 6) << path << " " << k;
+            EXPECT_NEAR(bootstrap->high, normal->high, width / 6) << path << " " << k;
+        }
+    }
+}
+
+} // namespace
+} // namespace sg

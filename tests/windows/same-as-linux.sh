@@ -4,10 +4,16 @@
 # same files, byte for byte; the CSV exports only end their lines as a Windows spreadsheet
 # expects. Names with accents beyond the Windows code page, drive letters and backslashes too.
 #
-# Usage: same-as-linux.sh LINUX_TOOL WINDOWS_TOOL WORK_FOLDER WINE_FOLDER WINE
+# The imports read the PMU's documents of the test data from their folder, and from a local
+# HTTP server that serves that folder (the Linux side through libcurl, Windows through WinHTTP).
+#
+# Usage: same-as-linux.sh LINUX_BUILD WINDOWS_TOOL WORK_FOLDER WINE_FOLDER WINE TEST_DATA
 set -u
-linux_tool=$1 windows_tool=$2 work=$3 wine_folder=$4 wine=$5
-[ -x "$linux_tool" ] || { echo "Pas de sg-race Linux à comparer : $linux_tool"; exit 1; }
+linux_tool=$1/sg-race server=$1/tests/sg-serve-folder
+windows_tool=$2 work=$3 wine_folder=$4 wine=$5 data=$6
+for program in "$linux_tool" "$server"; do
+    [ -x "$program" ] || { echo "Il manque $program (make build)."; exit 1; }
+done
 export WINEPREFIX="$wine_folder" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine names the Linux files in the locale's character set: UTF-8, as the Linux side does.
 export LC_ALL=C.UTF-8
@@ -52,11 +58,23 @@ run() { # LINUX_ARGUMENTS [WINDOWS_ARGUMENTS], both in sh quoting
     compare_run "$windows_words"
 }
 
-# Paths of Windows on the Windows side: a drive letter (C: is the Wine folder's drive_c),
-# backslashes, a folder below the current one.
+# Paths of Windows on the Windows side: a drive letter (C: is the Wine folder's drive_c, Z:
+# the Linux root), backslashes, a folder below the current one.
 drive_c="$wine_folder/drive_c/sg-test-turf"
 rm -rf "$drive_c"
 mkdir -p "$drive_c" "$work/linux/turf" "$work/linux/sous/dossier" "$work/windows/sous/dossier"
+documents="$data/pmu/service"
+windows_documents="Z:$(printf '%s' "$documents" | tr / '\\')"
+
+# The documents served on the loopback address for as long as the comparison may take.
+"$server" "$documents" 600 >"$work/server.out" &
+server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null' EXIT
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    [ -s "$work/server.out" ] && break
+    sleep 0.2
+done
+service=$(head -n 1 "$work/server.out")
 
 # The same commands on both sides, in sh quoting; after " | ", the Windows side's own.
 while IFS= read -r line; do
@@ -97,6 +115,17 @@ set sous/dossier/a.tur 4 Payouts 1 12.5 | set 'sous\dossier\a.tur' 4 Payouts 1 1
 demo turf/courses.tur 30 | demo 'C:\sg-test-turf\courses.tur' 30
 set turf/courses.tur 2 OddsPMH 7 3/1 | set 'C:/sg-test-turf/courses.tur' 2 OddsPMH 7 3/1
 count turf/courses.tur | count 'c:\SG-TEST-TURF\COURSES.TUR'
+comparer long.tur
+comparer long.tur --chevaux 2/3/4 --arrondi tous --apprentissage 50 --csv comparaison.csv
+comparer long.tur --partants 8-14 --cote-favori 2-6 --separateur . --csv comparaison-point.csv
+comparer long.tur --csv long.tur
+importer dossier.tur --du 05/03/2024 --au 06/03/2024 --source "$documents" | importer dossier.tur --du 05/03/2024 --au 06/03/2024 --source "$windows_documents"
+importer dossier.tur --du 05/03/2024 --au 06/03/2024 --source "$documents" | importer dossier.tur --du 05/03/2024 --au 06/03/2024 --source "$windows_documents"
+bilan dossier.tur --csv bilan-importé.csv
+importer réseau.tur --du 05/03/2024 --au 06/03/2024 --source "$service" --pause 0
+importer réseau.tur --du 07/03/2024 --source "$service" --pause 0
+importer réseau.tur --du 05/03/2024 --source ftp://ailleurs/x
+importer réseau.tur --du 05/03/2024 --source absent
 EOF
 
 cmp -s "$work/linux/turf/courses.tur" "$drive_c/courses.tur" ||
@@ -114,6 +143,7 @@ while IFS= read -r file; do
     linux="$work/linux/$file" windows="$work/windows/$file"
     [ -f "$windows" ] || continue
     case "$file" in
+    *.index.csv) cmp -s "$linux" "$windows" || fail "$file diffère" ;; # the importer's own
     *.csv)
         tr -d '\r' <"$windows" | cmp -s "$linux" - || fail "$file diffère"
         [ "$(tr -cd '\r' <"$windows" | wc -c)" = "$(tr -cd '\n' <"$windows" | wc -c)" ] ||
@@ -125,6 +155,7 @@ done <"$work/files.linux"
 count=$(wc -l <"$work/files.linux")
 
 rm -rf "$drive_c"
+[ -s "$work/windows/réseau.tur" ] || fail "rien n'a été importé du service"
 if [ "$failures" -gt 0 ]; then
     echo "$failures différence(s) entre sg-race.exe et sg-race."
     exit 1

@@ -4,8 +4,6 @@
 #include "core/JournalEntries.h"
 #include "core/RaceFileFixture.h"
 
-#include "app/BacktestExport.h"
-#include "app/BacktestTexts.h"
 #include "racefile/RaceSession.h"
 #include "racefile/WholeFile.h"
 
@@ -176,23 +174,9 @@ TEST_F(RaceFileTest, AFileDeletedWhileOpenRefusesToPretendItSaved) {
     EXPECT_TRUE(file.Read(1));
 }
 
-TEST(SpreadsheetFiles, ExportsAndTheJournalEndTheirLinesAsWindowsSpreadsheetsDo) {
-    struct Case {
-        std::string text, written;
-    } cases[] = {{"a\nb\n", "a\r\nb\r\n"}, {"a\r\nb", "a\r\nb"}, {"\n\n", "\r\n\r\n"}, {"", ""}};
-    for (const Case& c : cases) EXPECT_EQ(os::SpreadsheetText(c.text), c.written);
-
+// The exports' line ends are checked on sg-race.exe's files (tests/windows); the journal's here.
+TEST(Journal, EndsItsLinesAsWindowsSpreadsheetsDo) {
     WorkFolder work;
-    BacktestRow played;
-    played.race = 1;
-    played.horseCount = 1;
-    played.horses = {7};
-    played.staked = 10;
-    played.won = 25;
-    ASSERT_FALSE(ExportBacktestCsv(work.File("bilan.csv"), {played}, ','));
-    EXPECT_EQ(Contents(work.path / "bilan.csv"),
-              "Course;Chevaux joués;Mise;Gain;Bilan cumulé;Motif\r\n1;7;10,00;25,00;15,00;\r\n");
-
     std::string folder = work.File("journal");
     ASSERT_FALSE(AppendToJournal(folder, Play("08/12/2025", "a.tur", 10, 0)));
     ASSERT_FALSE(AppendToJournal(folder, ResetEntry(Noon)));

@@ -12,8 +12,8 @@ namespace sg {
 
 // A text as one field: control characters become spaces (so a record stays on one line), a
 // text that starts with "=", "+", "-" or "@" gets a leading apostrophe (no spreadsheet then
-// takes it for a formula) unless it is a plain number such as "-40,00", and the field is quoted, its quotes doubled, when it holds ";", a
-// quote or starts or ends with a space.
+// takes it for a formula) unless it is a plain number such as "-40,00", and the field is quoted,
+// its quotes doubled, when it holds ";", a quote or starts or ends with a space.
 std::string CsvField(std::string_view text);
 
 // The fields of one line as CsvField wrote them: quotes removed, doubled quotes undone, the

@@ -1,5 +1,7 @@
 #include "numbers/Numbers.h"
 
+#include <algorithm>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -331,6 +333,12 @@ std::string VisibleControls(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string PointForEveryComma(std::string_view text) {
+    std::string pointed(text);
+    std::replace(pointed.begin(), pointed.end(), ',', '.');
+    return pointed;
 }
 
 bool ReplaceFirstComma(std::string& text) {

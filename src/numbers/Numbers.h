@@ -105,8 +105,9 @@ std::string WholeAmount(std::int64_t euros, char decimalSeparator,
                         AmountFormat format = AmountFormat::DotZeroZero);
 
 // Text helpers shared by the screens' rules.
-std::string Trim(std::string_view text);   // spaces removed at both ends
-bool ReplaceFirstComma(std::string& text); // "," -> "."; false when there was none
+std::string Trim(std::string_view text);               // spaces removed at both ends
+bool ReplaceFirstComma(std::string& text);             // "," -> "."; false when there was none
+std::string PointForEveryComma(std::string_view text); // "3,4" -> "3.4"
 
 // The text with its control characters written visibly (\n, \r, \t, \x1B, \u0085), so that a
 // message quoting what the user gave stays on one line.

@@ -79,7 +79,9 @@ std::string WinnerPayoutText(RaceFieldsView record) {
 }
 
 double WinnerPayout(RaceFieldsView record) {
-    return record.SlotNumber(*PayoutSlot(0)).value_or(0);
+    // Loading a race turns a stored "3,4" into 3.4 for "JOUER" (the results window keeps a
+    // point): a pass over the file reads it the same way.
+    return LeadingNumber(PointForEveryComma(record.SlotText(*PayoutSlot(0)))).value_or(0);
 }
 
 } // namespace sg

@@ -56,7 +56,8 @@ std::string RunnerCountText(RaceFieldsView record);
 // The winner's payout for 1 euro as stored, trimmed of spaces.
 std::string WinnerPayoutText(RaceFieldsView record);
 
-// That payout read as a number; 0 when none is stored or it cannot be read.
+// That payout read as a number, a decimal comma as a point; 0 when none is stored or it cannot
+// be read.
 double WinnerPayout(RaceFieldsView record);
 
 } // namespace sg

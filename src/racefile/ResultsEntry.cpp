@@ -25,9 +25,7 @@ void StoreArrivalBox(RaceRecord& record, int index, const std::string& text) {
 
 void StorePayoutBox(RaceRecord& record, int index, const std::string& text) {
     // The sibling programs and every reader of the payout stop at a comma: "3,4" would pay 3.
-    std::string stored = text;
-    std::replace(stored.begin(), stored.end(), ',', '.');
-    if (auto slot = PayoutSlot(index)) record.SetSlot(*slot, stored);
+    if (auto slot = PayoutSlot(index)) record.SetSlot(*slot, PointForEveryComma(text));
 }
 
 void StoreOddsFromRows(RaceRecord& record, OddsSet set, const RowTexts& numbers,

@@ -106,6 +106,26 @@ void DrawFocusFrame(QWidget* widget) {
 }
 } // namespace
 
+void ShrinkTextToFit(QLineEdit* box) {
+    const QFont base = box->font();
+    auto fit = [box, base] {
+        constexpr double Smallest = 0.6;
+        constexpr int Margins = 8; // the frame and the box's own text margins
+        QFont font = base;
+        int room = box->contentsRect().width() - Margins;
+        int needed = QFontMetrics(base).horizontalAdvance(box->text());
+        if (needed > room && room > 0) {
+            double scale = std::max(Smallest, double(room) / needed);
+            if (base.pointSizeF() > 0)
+                font.setPointSizeF(scale * base.pointSizeF());
+            else
+                font.setPixelSize(std::max(1, int(scale * base.pixelSize())));
+        }
+        if (box->font() != font) box->setFont(font);
+    };
+    QObject::connect(box, &QLineEdit::textChanged, box, fit);
+}
+
 void FittingLabel::paintEvent(QPaintEvent* event) {
     constexpr int Gap = 8;           // kept free before a right-aligned value, after its caption
     constexpr double Smallest = 0.6; // of the font's size, before the text is cut

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <string>
 
+class QLineEdit;
 class QPainter;
 
 namespace sg {
@@ -73,6 +74,10 @@ QColor ForeColor(const QWidget* widget);
 
 // A value outside the bar's range is refused (the bar keeps its value); true when accepted.
 bool SetScrollValue(QScrollBar* bar, int value);
+
+// The text box's font shrinks as far as 60 % of the font it has now when its text would not
+// fit, so that long odds such as "12.25" show whole (the text itself is never changed).
+void ShrinkTextToFit(QLineEdit* box);
 
 // A label that reports every write of its text, as a text box does: what must follow a new text
 // is connected to textChanged and cannot be forgotten by a writer.

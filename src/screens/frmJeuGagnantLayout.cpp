@@ -272,6 +272,7 @@ void frmJeuGagnant::SetUpRow(int i) {
     Combo1[i]->setModel(pmuNumbers_);
     Combo1[i]->setText("1"); // as the window's load leaves every list
     txtCote[i]->setMouseTracking(true);
+    ShrinkTextToFit(txtCote[i]);
 }
 
 } // namespace sg

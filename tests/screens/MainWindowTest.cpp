@@ -235,6 +235,21 @@ TEST_F(ScreenTest, LongAmountsStayClearOfTheirCaptions) {
     }
 }
 
+// Odds of five characters, as imported races have them, show whole in every odds box; short
+// ones keep the box's own font.
+TEST_F(ScreenTest, LongOddsShowWhole) {
+    main.EnsureHiddenRows();
+    for (int i : {1, 6, 9, 15, 22}) {
+        QLineEdit* box = main.txtCote[i];
+        const QFont base = box->font();
+        box->setText("105.5");
+        int room = box->contentsRect().width() - 6;
+        EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance("105.5"), room) << i;
+        box->setText("4");
+        EXPECT_EQ(box->font(), base) << i;
+    }
+}
+
 TEST_F(ScreenTest, TheOptionsHideNoRowWhenAllRowsShow) {
     main.cmdOptions->click();
     frmOptions& options = screens.options();

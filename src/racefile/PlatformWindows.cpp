@@ -305,9 +305,14 @@ int MakeFolders(const std::string& folder, bool) {
     for (std::size_t at = RootLength(folder) + 1; at <= folder.size(); ++at) {
         if (at < folder.size() && !IsPathSeparator(folder[at])) continue;
         if (IsPathSeparator(folder[at - 1])) continue;
-        if (!CreateDirectoryW(Wide(folder.substr(0, at)).c_str(), nullptr) &&
-            GetLastError() != ERROR_ALREADY_EXISTS)
-            return LastError();
+        std::string part = folder.substr(0, at);
+        if (CreateDirectoryW(Wide(part).c_str(), nullptr)) continue;
+        // A folder the user may not write in ("C:\Users") may answer "access denied".
+        DWORD error = GetLastError();
+        DWORD attributes = AttributesOf(part);
+        bool folderThere =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (error != ERROR_ALREADY_EXISTS && !folderThere) return ErrorNumberOf(error);
     }
     DWORD attributes = AttributesOf(folder);
     if (attributes == INVALID_FILE_ATTRIBUTES) return LastError();

@@ -1,5 +1,5 @@
-// Files the core writes and opens on Linux: rights for their owner alone, and a race file on a
-// read-only medium.
+// Files the core writes and opens on Linux: rights for their owner alone, no wait on a pipe, and
+// a race file on a read-only medium.
 #include "racefile/RaceSession.h"
 #include "racefile/WholeFile.h"
 
@@ -21,6 +21,15 @@ TEST(WholeFileTest, AFileForItsOwnerHasRightsForItsOwnerAlone) {
     struct stat status {};
     ASSERT_EQ(stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+// A named pipe where a file is expected would hold the program until some reader came.
+TEST(WholeFileTest, APipeIsRefusedAtOnce) {
+    WorkFolder folder;
+    std::string pipe = folder.File("journal.csv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_TRUE(AppendToFile(pipe, "a\n"));
+    EXPECT_FALSE(ReadWholeFile(pipe));
 }
 
 TEST(ReadOnlyMedium, ARaceFileThereOpensForReadingOnly) {

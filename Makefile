@@ -1,13 +1,14 @@
 # Simple Gagnant: the two everyday commands are `make run` and `make test`.
 BUILD_DIR := build
 ASAN_DIR  := build-asan
+WINDOWS_DIR := build-windows
 PRESET    ?= release
 # Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON in CI.
 CMAKE_ARGS ?=
 # The core, checked by clang-tidy.
 CORE_DIRS := src/numbers src/calc src/racefile src/ledger src/app src/pmu src/fetch
 
-.PHONY: all deps build run test asan-test fuzz fuzz-merge bench startup import-bench format format-check tidy install uninstall deb clean
+.PHONY: all deps build run test asan-test windows windows-test fuzz fuzz-merge bench startup import-bench format format-check tidy install uninstall deb clean
 
 all: build
 
@@ -33,6 +34,18 @@ asan-test: deps
 	cmake --preset asan $(CMAKE_ARGS)
 	cmake --build $(ASAN_DIR)
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j2
+
+# sg-race.exe, the core and their tests for Windows, cross-built with MinGW-w64 (no Qt).
+windows:
+	@sh cmake/install-deps.sh debian-packages-windows.txt
+	cmake --preset windows $(CMAKE_ARGS)
+	cmake --build $(WINDOWS_DIR)
+
+# Those tests under Wine, and sg-race.exe beside the Linux sg-race of build/: same outputs, same
+# files byte for byte.
+windows-test: windows deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target sg-race sg-serve-folder
+	sh cmake/wine-test.sh $(WINDOWS_DIR)
 
 # The core's text rules under libFuzzer for FUZZ_SECONDS, starting from the committed corpus.
 # New inputs land in build-fuzz/corpus (and a failing one in build-fuzz/); `make fuzz-merge`
@@ -95,4 +108,4 @@ deb: build
 	cp $(BUILD_DIR)/simple-gagnant_*.deb .
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-bench build-fuzz simple-gagnant_*.deb
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WINDOWS_DIR) build-bench build-fuzz simple-gagnant_*.deb

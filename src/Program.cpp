@@ -70,7 +70,7 @@ int RunProgram(int argc, char* argv[], Startup startup) {
 
     sg::SharedState state;
     state.settings.DecimalSeparator = UserDecimalSeparator();
-    state.journal.folder = sg::JournalFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    state.journal.folder = sg::UserJournalFolder();
     sg::Screens screens(state, prompter, shell, QCoreApplication::applicationDirPath());
     sg::frmJeuGagnant& main = screens.main();
     QObject::connect(&instance, &sg::SingleInstance::activationRequested, &main, [&main] {

@@ -1,9 +1,11 @@
 // A fresh folder for a test's files, removed with them at the end, and a file's bytes.
 #pragma once
 
-#include <cstdlib>
+#include "racefile/Platform.h"
+
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace sg {
@@ -18,14 +20,20 @@ inline std::string Contents(const fs::path& file) {
 struct WorkFolder {
     fs::path path;
     WorkFolder() {
-        char pattern[] = "/tmp/sg-test-XXXXXX";
-        if (mkdtemp(pattern)) path = pattern;
+        std::error_code error;
+        fs::path temporary = fs::temp_directory_path(error);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+            fs::path candidate = temporary / ("sg-test-" + std::to_string(random()));
+            if (fs::create_directory(candidate, error)) path = candidate;
+        }
     }
     ~WorkFolder() {
         std::error_code ignored;
         fs::remove_all(path, ignored);
     }
-    std::string File(const std::string& name) const { return (path / name).string(); }
+    // The path of a file in the folder, in UTF-8 as the program takes paths.
+    std::string File(const std::string& name) const { return os::Utf8Of(path / os::PathOf(name)); }
     std::string Quoted(const std::string& name) const { return "'" + (path / name).string() + "'"; }
 };
 

@@ -1,17 +1,23 @@
 #include "fetch/DocumentCache.h"
 
 #include "fetch/FetchRules.h"
+#include "racefile/Platform.h"
 
 #include <cerrno>
-#include <filesystem>
 
 namespace sg {
 
-namespace fs = std::filesystem;
+namespace {
+
+// The folder's path with the relative path's, in the system's terms.
+std::filesystem::path Beneath(const std::string& folder, std::string_view relativePath) {
+    return os::PathOf(folder) / os::PathOf(std::string(relativePath));
+}
+
+} // namespace
 
 bool DocumentCache::Exists() const {
-    std::error_code error;
-    return fs::is_directory(folder_, error);
+    return os::KindOf(folder_) == os::PathKind::Folder;
 }
 
 std::optional<std::string> DocumentCache::Read(std::string_view relativePath,
@@ -19,7 +25,7 @@ std::optional<std::string> DocumentCache::Read(std::string_view relativePath,
     if (unreadable) *unreadable = false;
     if (!IsSafeRelativePath(relativePath)) return std::nullopt;
     bool missing = false;
-    auto content = ReadWholeFile((fs::path(folder_) / relativePath).string(), &missing);
+    auto content = ReadWholeFile(os::Utf8Of(Beneath(folder_, relativePath)), &missing);
     if (!content && !missing && unreadable) *unreadable = true;
     return content;
 }
@@ -27,11 +33,10 @@ std::optional<std::string> DocumentCache::Read(std::string_view relativePath,
 std::optional<FileWriteError> DocumentCache::Store(std::string_view relativePath,
                                                    std::string_view content) const {
     if (!IsSafeRelativePath(relativePath)) return FileWriteError{EINVAL};
-    fs::path path = fs::path(folder_) / relativePath;
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    if (error) return FileWriteError{error.value()};
-    return WriteWholeFile(path.string(), content);
+    std::filesystem::path path = Beneath(folder_, relativePath);
+    if (int error = os::MakeFolders(os::Utf8Of(path.parent_path()), false))
+        return FileWriteError{error};
+    return WriteWholeFile(os::Utf8Of(path), content);
 }
 
 } // namespace sg

@@ -2,18 +2,15 @@
 
 #include "numbers/Numbers.h"
 #include "racefile/CsvFields.h"
+#include "racefile/Platform.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceIndex.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <ctime>
-#include <fcntl.h>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sg {
 
@@ -87,18 +84,6 @@ std::string HorsesText(const BetOnScreen& bet, const std::array<float, 10>& odds
     return text;
 }
 
-// Every folder of the path that is missing, made for its owner alone.
-int MakeFolders(const std::string& folder) {
-    for (std::size_t at = 1; at <= folder.size(); ++at) {
-        if (at < folder.size() && folder[at] != '/') continue;
-        std::string part = folder.substr(0, at);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return errno;
-    }
-    struct stat status {};
-    if (stat(folder.c_str(), &status) != 0) return errno;
-    return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
-}
-
 // Whether the file is missing or empty (it needs its header), and whether it ends in the
 // middle of a line.
 struct FileEnd {
@@ -107,15 +92,17 @@ struct FileEnd {
 };
 FileEnd EndOf(const std::string& path) {
     FileEnd end;
-    int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) return end;
-    struct stat status {};
-    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    os::OpenedFile opened = os::OpenFile(path, os::OpenMode::Read);
+    if (opened.handle == os::NoFile) return end;
+    os::FileState state;
+    if (os::StateOf(opened.handle, state) == 0 && state.length > 0) {
         end.empty = false;
-        char last = '\n';
-        if (pread(descriptor, &last, 1, status.st_size - 1) == 1) end.openLine = last != '\n';
+        std::uint8_t last = '\n';
+        int ignored = 0;
+        if (os::ReadAt(opened.handle, &last, 1, state.length - 1, ignored) == 1)
+            end.openLine = last != '\n';
     }
-    close(descriptor);
+    (void)os::CloseFile(opened.handle);
     return end;
 }
 
@@ -127,14 +114,19 @@ std::string JournalFolder(const char* xdgDataHome, const char* home) {
     return "";
 }
 
+std::string UserJournalFolder() {
+    if (auto appData = os::ApplicationDataFolder())
+        return appData->empty() ? "" : os::JoinPath(*appData, "simple-gagnant");
+    return JournalFolder(os::Environment("XDG_DATA_HOME").value_or("").c_str(),
+                         os::Environment("HOME").value_or("").c_str());
+}
+
 std::string JournalPathIn(const std::string& folder) {
-    return folder + "/" + JournalFileName;
+    return os::JoinPath(folder, JournalFileName);
 }
 
 DateAndTime LocalDateAndTime() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    std::tm local = os::LocalTime(std::time(nullptr));
     char date[16] = "", time[16] = "";
     std::strftime(date, sizeof date, "%d/%m/%Y", &local);
     std::strftime(time, sizeof time, "%H:%M:%S", &local);
@@ -214,14 +206,14 @@ std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
 
 std::optional<FileWriteError> AppendToJournal(const std::string& folder,
                                               const JournalEntry& entry) {
-    if (int error = MakeFolders(folder)) return FileWriteError{error};
+    if (int error = os::MakeFolders(folder, true)) return FileWriteError{error};
     std::string path = JournalPathIn(folder);
     FileEnd end = EndOf(path);
     std::string content;
     if (end.empty) content = std::string(JournalHeader) + "\n";
     if (end.openLine) content = "\n";
     content += JournalLine(entry) + "\n";
-    return AppendToFile(path, content, true);
+    return AppendToFile(path, os::SpreadsheetText(content), true);
 }
 
 Journal ParseJournal(std::string_view content) {

@@ -29,6 +29,9 @@ inline constexpr const char* JournalHeader =
 // "$XDG_DATA_HOME/simple-gagnant", or "$HOME/.local/share/simple-gagnant" when that variable
 // is unset, empty or not an absolute path; empty when neither gives a folder.
 std::string JournalFolder(const char* xdgDataHome, const char* home);
+// The user's journal folder: "%APPDATA%\simple-gagnant" on Windows, JournalFolder of the
+// environment elsewhere.
+std::string UserJournalFolder();
 std::string JournalPathIn(const std::string& folder);
 
 struct DateAndTime {

@@ -1,11 +1,10 @@
 #include "ledger/StrategyComparison.h"
 
+#include "ledger/StepBarrier.h"
 #include "racefile/RaceFile.h"
 
 #include <algorithm>
-#include <barrier>
 #include <cmath>
-#include <latch>
 #include <numeric>
 #include <system_error>
 #include <thread>
@@ -234,17 +233,17 @@ bool Pass::Run(int threads, BacktestProgress* progress) {
     };
     int workers = 1;
     std::vector<std::vector<const Unit*>> shares;
-    std::optional<std::barrier<decltype(stepDone)>> barrier;
-    std::latch ready(1);
+    std::optional<StepBarrier<decltype(stepDone)>> barrier;
+    StartSignal ready;
 
     auto work = [&](int worker) {
-        ready.wait();
+        ready.Wait();
         PartialRace partial;
         for (int s = 0; s <= blocks; ++s) {
             if (s < blocks) Prepare(s, worker, workers, partial);
             if (s >= 1) PlayBlock(s - 1, shares[static_cast<std::size_t>(worker)]);
             if (barrier) {
-                barrier->arrive_and_wait();
+                barrier->ArriveAndWait();
             } else {
                 stepDone();
             }
@@ -264,7 +263,7 @@ bool Pass::Run(int threads, BacktestProgress* progress) {
     workers = static_cast<int>(helpers.size()) + 1;
     shares = ShareOut(units_, workers);
     if (workers > 1) barrier.emplace(workers, stepDone);
-    ready.count_down();
+    ready.Give();
     work(0);
     for (std::thread& helper : helpers) helper.join();
     return !(progress && progress->cancel.load());

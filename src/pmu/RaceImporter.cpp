@@ -1,6 +1,7 @@
 #include "pmu/RaceImporter.h"
 
 #include "pmu/ImportedRace.h"
+#include "racefile/Platform.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceIndex.h"
 #include "racefile/RaceSession.h"
@@ -10,8 +11,6 @@
 #include <chrono>
 #include <functional>
 #include <map>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <tuple>
 
 namespace sg {
@@ -151,13 +150,13 @@ std::optional<ImportError> Importer::Open() {
                            "fichier « " + path + " » : " + std::string(content.Error().Message()),
                            std::nullopt};
     // Two imports into one file would both append at the same place.
-    if (flock(file_.Descriptor(), LOCK_EX | LOCK_NB) != 0)
+    if (!os::TryLock(file_.Handle()))
         return ImportError{ImportFailure::AlreadyImporting, "", std::nullopt};
-    struct stat status {};
-    if (fstat(file_.Descriptor(), &status) != 0)
+    auto fileLength = file_.Length();
+    if (!fileLength)
         return ImportError{ImportFailure::RaceFileUnusable, "fichier « " + path + " » illisible",
                            std::nullopt};
-    auto length = static_cast<std::uint64_t>(status.st_size);
+    std::uint64_t length = fileLength.Value();
     wholeRecords_ =
         static_cast<std::int32_t>(std::min<std::uint64_t>(length / RaceRecordSize, LastRace + 1));
     // A last record cut short keeps its bytes: new races go after it.

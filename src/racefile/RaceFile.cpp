@@ -1,14 +1,11 @@
 #include "racefile/RaceFile.h"
 
 #include "numbers/Numbers.h"
+#include "racefile/Platform.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace sg {
@@ -31,16 +28,16 @@ RaceFileFailure OpenFailureOf(int systemError) {
         return RaceFileFailure::NoPermission;
     case EISDIR:
         return RaceFileFailure::IsFolder;
+    case ENODEV:
+        return RaceFileFailure::NotRegularFile;
     default:
         return RaceFileFailure::CannotOpen;
     }
 }
 
 RaceFileFailure WriteFailureOf(int systemError) {
+    if (os::IsMediumFull(systemError)) return RaceFileFailure::MediumFull;
     switch (systemError) {
-    case ENOSPC:
-    case EDQUOT:
-        return RaceFileFailure::MediumFull;
     case EFBIG:
         return RaceFileFailure::FileTooLarge;
     case EROFS:
@@ -53,101 +50,44 @@ RaceFileFailure WriteFailureOf(int systemError) {
     }
 }
 
-RaceFileFailure NotRegularFailureOf(mode_t mode) {
-    return S_ISDIR(mode) ? RaceFileFailure::IsFolder : RaceFileFailure::NotRegularFile;
-}
-
 std::optional<RaceFileError> CheckRace(int race) {
     if (race < FirstRace || race > LastRace) return ErrorOf(RaceFileFailure::RaceOutOfRange);
     return std::nullopt;
 }
 
-off_t OffsetOf(int race) {
-    return static_cast<off_t>(race - 1) * static_cast<off_t>(RaceRecordSize);
+std::uint64_t OffsetOf(int race) {
+    return static_cast<std::uint64_t>(race - 1) * RaceRecordSize;
 }
 
-// The open file's length. Writing refuses a file that has been unlinked meanwhile, since
+// The open file's length. Writing refuses a file that has been deleted meanwhile, since
 // whatever is written to it vanishes when it is closed.
-std::optional<RaceFileError> CurrentLength(int descriptor, off_t& length,
+std::optional<RaceFileError> CurrentLength(os::FileHandle file, std::uint64_t& length,
                                            bool refuseRemoved = false) {
-    struct stat status {};
-    if (fstat(descriptor, &status) != 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
-    if (refuseRemoved && status.st_nlink == 0) return ErrorOf(RaceFileFailure::FileRemoved);
-    length = status.st_size;
+    os::FileState state;
+    if (int error = os::StateOf(file, state)) return ErrorOf(RaceFileFailure::ReadFailed, error);
+    if (refuseRemoved && state.removed) return ErrorOf(RaceFileFailure::FileRemoved);
+    length = state.length;
     return std::nullopt;
 }
 
-// Reads up to count bytes at offset, stopping only at the end of the file. Returns the bytes
-// read, or -1 with errno set.
-ssize_t ReadAt(int descriptor, std::uint8_t* into, std::size_t count, off_t offset) {
-    std::size_t done = 0;
-    while (done < count) {
-        ssize_t got =
-            pread(descriptor, into + done, count - done, offset + static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return -1;
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
-    }
-    return static_cast<ssize_t>(done);
-}
-
-// Writes count bytes at offset; normally a single pwrite. Returns the bytes written, and in
-// systemError the errno that stopped it short (0 when the system just wrote nothing more).
-std::size_t WriteAt(int descriptor, const std::uint8_t* from, std::size_t count, off_t offset,
-                    int& systemError) {
-    std::size_t done = 0;
-    systemError = 0;
-    while (done < count) {
-        ssize_t put =
-            pwrite(descriptor, from + done, count - done, offset + static_cast<off_t>(done));
-        if (put < 0 && errno == EINTR) continue;
-        if (put < 0) {
-            systemError = errno;
-            break;
-        }
-        if (put == 0) break;
-        done += static_cast<std::size_t>(put);
-    }
-    return done;
-}
-
-// A write beyond the file-size limit (ulimit -f) raises SIGXFSZ, which ends the program by
-// default with part of the record written. Ignored, the write fails with EFBIG instead, and
-// the record is put back like after any other failed write.
-void IgnoreFileSizeSignal() {
-    static const bool ignored = [] {
-        struct sigaction current {};
-        if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
-            std::signal(SIGXFSZ, SIG_IGN);
-        return true;
-    }();
-    (void)ignored;
-}
-
-int FlushData(int descriptor) {
-    int result;
-    do {
-        result = fdatasync(descriptor);
-    } while (result != 0 && errno == EINTR);
-    return result == 0 ? 0 : errno;
-}
-
-// Race n's bytes, completed with zeros past the end of the file; a single pread when the
-// record is whole, the usual case.
-std::optional<RaceFileError> ReadRecordBytes(int descriptor, int race, RaceRecord::Bytes& into) {
-    if (descriptor < 0) return ErrorOf(RaceFileFailure::NoFileOpen);
+// Race n's bytes, completed with zeros past the end of the file; a single positioned read when
+// the record is whole, the usual case.
+std::optional<RaceFileError> ReadRecordBytes(os::FileHandle file, int race,
+                                             RaceRecord::Bytes& into) {
+    if (file == os::NoFile) return ErrorOf(RaceFileFailure::NoFileOpen);
     if (auto error = CheckRace(race)) return error;
-    off_t offset = OffsetOf(race);
-    ssize_t got = ReadAt(descriptor, into.data(), RaceRecordSize, offset);
-    if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
+    std::uint64_t offset = OffsetOf(race);
+    int readError = 0;
+    std::int64_t got = os::ReadAt(file, into.data(), RaceRecordSize, offset, readError);
+    if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, readError);
     if (static_cast<std::size_t>(got) == RaceRecordSize) return std::nullopt;
     std::fill(into.begin() + got, into.end(), std::uint8_t{0});
     // The end of the file, or a file that another program changed meanwhile: only the first
     // is a partial record to complete with zeros.
-    off_t length = 0;
-    if (auto error = CurrentLength(descriptor, length)) return error;
-    if (length > offset + got) return ErrorOf(RaceFileFailure::ShortRead);
+    std::uint64_t length = 0;
+    if (auto error = CurrentLength(file, length)) return error;
+    if (length > offset + static_cast<std::uint64_t>(got))
+        return ErrorOf(RaceFileFailure::ShortRead);
     return std::nullopt;
 }
 
@@ -158,17 +98,17 @@ std::optional<std::int32_t> RaceCountOfLength(std::uint64_t length) {
 }
 
 RaceFile::~RaceFile() {
-    if (descriptor_ >= 0) close(descriptor_);
+    if (handle_ != os::NoFile) (void)os::CloseFile(handle_);
 }
 
 RaceFile::RaceFile(RaceFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), access_(other.access_),
+    : handle_(std::exchange(other.handle_, os::NoFile)), access_(other.access_),
       path_(std::move(other.path_)) {}
 
 RaceFile& RaceFile::operator=(RaceFile&& other) noexcept {
     if (this != &other) {
-        if (descriptor_ >= 0) close(descriptor_);
-        descriptor_ = std::exchange(other.descriptor_, -1);
+        if (handle_ != os::NoFile) (void)os::CloseFile(handle_);
+        handle_ = std::exchange(other.handle_, os::NoFile);
         access_ = other.access_;
         path_ = std::move(other.path_);
     }
@@ -179,56 +119,22 @@ RaceFileStatus RaceFile::Open(const std::string& path, RaceFileAccess access) {
     // The previous file goes even when the new one fails to open, so that no later read or
     // write lands in a file the user has left.
     (void)Close();
-    // A named pipe, a socket or a device would block the open or answer like no race file:
-    // only a regular file (or a path where one is to be created) is opened at all.
-    struct stat named {};
-    if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode))
-        return ErrorOf(NotRegularFailureOf(named.st_mode));
-    // Non-blocking in case the path was replaced by a pipe meanwhile; cleared once checked.
-    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    if (access == RaceFileAccess::ReadOnly) {
-        flags |= O_RDONLY;
-    } else {
-        flags |= O_RDWR;
-        if (access == RaceFileAccess::ReadWriteCreate) flags |= O_CREAT;
-    }
-    int descriptor;
-    do {
-        descriptor = open(path.c_str(), flags, 0666);
-    } while (descriptor < 0 && errno == EINTR);
-    if (descriptor < 0) {
-        int error = errno;
-        return ErrorOf(OpenFailureOf(error), error);
-    }
-    struct stat status {};
-    if (fstat(descriptor, &status) != 0) {
-        int error = errno;
-        close(descriptor);
-        return ErrorOf(RaceFileFailure::CannotOpen, error);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        close(descriptor);
-        return ErrorOf(NotRegularFailureOf(status.st_mode));
-    }
-    int statusFlags = fcntl(descriptor, F_GETFL);
-    if (statusFlags == -1 || fcntl(descriptor, F_SETFL, statusFlags & ~O_NONBLOCK) == -1) {
-        int error = errno;
-        close(descriptor);
-        return ErrorOf(RaceFileFailure::CannotOpen, error);
-    }
-    descriptor_ = descriptor;
+    os::OpenMode mode = access == RaceFileAccess::ReadOnly    ? os::OpenMode::Read
+                        : access == RaceFileAccess::ReadWrite ? os::OpenMode::ReadWrite
+                                                              : os::OpenMode::ReadWriteCreate;
+    os::OpenedFile opened = os::OpenFile(path, mode);
+    if (opened.handle == os::NoFile) return ErrorOf(OpenFailureOf(opened.error), opened.error);
+    handle_ = opened.handle;
     access_ = access;
     path_ = path;
     return RaceFileSuccess();
 }
 
 RaceFileStatus RaceFile::Close() {
-    if (descriptor_ < 0) return RaceFileSuccess();
-    int result = close(std::exchange(descriptor_, -1));
-    int error = errno;
+    if (handle_ == os::NoFile) return RaceFileSuccess();
+    int error = os::CloseFile(std::exchange(handle_, os::NoFile));
     path_.clear();
-    // After EINTR the descriptor is gone on this system; every write was already flushed.
-    if (result != 0 && error != EINTR) return ErrorOf(RaceFileFailure::WriteFailed, error);
+    if (error != 0) return ErrorOf(RaceFileFailure::WriteFailed, error);
     return RaceFileSuccess();
 }
 
@@ -242,21 +148,21 @@ RaceFileResult<std::int32_t> RaceFile::RaceCount() const {
 
 RaceFileResult<std::uint64_t> RaceFile::Length() const {
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
-    off_t length = 0;
-    if (auto error = CurrentLength(descriptor_, length)) return *error;
-    return static_cast<std::uint64_t>(length);
+    std::uint64_t length = 0;
+    if (auto error = CurrentLength(handle_, length)) return *error;
+    return length;
 }
 
 RaceFileResult<RaceRecord> RaceFile::Read(int race) const {
     // A single return object, so the record is read in place rather than copied out.
     RaceFileResult<RaceRecord> result{std::in_place, UnfilledRaceRecord{}};
-    if (auto error = ReadRecordBytes(descriptor_, race, result.Value().Raw())) result = *error;
+    if (auto error = ReadRecordBytes(handle_, race, result.Value().Raw())) result = *error;
     return result;
 }
 
 RaceFileStatus RaceFile::Flush() {
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
-    if (int flushError = FlushData(descriptor_))
+    if (int flushError = os::Flush(handle_, false))
         return ErrorOf(WriteFailureOf(flushError), flushError);
     return RaceFileSuccess();
 }
@@ -265,27 +171,28 @@ RaceFileStatus RaceFile::Write(int race, const RaceRecord& record, WriteSync syn
     if (!IsOpen()) return ErrorOf(RaceFileFailure::NoFileOpen);
     if (auto error = CheckRace(race)) return *error;
     if (access_ == RaceFileAccess::ReadOnly) return ErrorOf(RaceFileFailure::ReadOnly);
-    off_t length = 0;
-    if (auto error = CurrentLength(descriptor_, length, true)) return *error;
+    std::uint64_t length = 0;
+    if (auto error = CurrentLength(handle_, length, true)) return *error;
 
     // Keep what the record's place holds now, to put it back if the write goes in only partly.
-    off_t offset = OffsetOf(race);
+    std::uint64_t offset = OffsetOf(race);
     auto kept = static_cast<std::size_t>(
-        std::clamp<off_t>(length - offset, 0, static_cast<off_t>(RaceRecordSize)));
+        std::min<std::uint64_t>(length > offset ? length - offset : 0, RaceRecordSize));
     RaceRecord::Bytes previous{};
     if (kept > 0) {
-        ssize_t got = ReadAt(descriptor_, previous.data(), kept, offset);
-        if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, errno);
+        int readError = 0;
+        std::int64_t got = os::ReadAt(handle_, previous.data(), kept, offset, readError);
+        if (got < 0) return ErrorOf(RaceFileFailure::ReadFailed, readError);
         if (static_cast<std::size_t>(got) < kept) return ErrorOf(RaceFileFailure::ShortRead);
     }
 
-    IgnoreFileSizeSignal();
+    os::IgnoreFileSizeSignal();
     int writeError = 0;
     std::size_t written =
-        WriteAt(descriptor_, record.Raw().data(), RaceRecordSize, offset, writeError);
+        os::WriteAt(handle_, record.Raw().data(), RaceRecordSize, offset, writeError);
     if (written == RaceRecordSize) {
         if (sync == WriteSync::Later) return RaceFileSuccess();
-        if (int flushError = FlushData(descriptor_))
+        if (int flushError = os::Flush(handle_, false))
             return ErrorOf(WriteFailureOf(flushError), flushError);
         return RaceFileSuccess();
     }
@@ -300,10 +207,9 @@ RaceFileStatus RaceFile::Write(int race, const RaceRecord& record, WriteSync syn
     int ignored = 0;
     if (overwritten > 0)
         restored =
-            WriteAt(descriptor_, previous.data(), overwritten, offset, ignored) == overwritten;
-    if (offset + static_cast<off_t>(written) > length)
-        restored = ftruncate(descriptor_, length) == 0 && restored;
-    restored = FlushData(descriptor_) == 0 && restored;
+            os::WriteAt(handle_, previous.data(), overwritten, offset, ignored) == overwritten;
+    if (offset + written > length) restored = os::Truncate(handle_, length) == 0 && restored;
+    restored = os::Flush(handle_, false) == 0 && restored;
     return ErrorOf(restored ? failure : RaceFileFailure::TornRecord, writeError);
 }
 

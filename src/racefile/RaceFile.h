@@ -3,6 +3,7 @@
 // record at a time and never truncated; reading never changes it.
 #pragma once
 
+#include "racefile/Platform.h"
 #include "racefile/RaceFileResult.h"
 #include "racefile/RaceRecord.h"
 
@@ -37,10 +38,10 @@ class RaceFile {
     // Closes the file that was open, then opens the path. Never truncates.
     RaceFileStatus Open(const std::string& path, RaceFileAccess access);
     RaceFileStatus Close();
-    bool IsOpen() const { return descriptor_ >= 0; }
+    bool IsOpen() const { return handle_ != os::NoFile; }
     const std::string& Path() const { return path_; }
-    // The open file's descriptor (-1 when none), for mapping it into memory.
-    int Descriptor() const { return descriptor_; }
+    // The open file, for reading parts of its races (os::NoFile when none).
+    os::FileHandle Handle() const { return handle_; }
 
     // The file length in records, halves to even (a file of 3.5 records counts 4).
     RaceFileResult<std::int32_t> RaceCount() const;
@@ -64,7 +65,7 @@ class RaceFile {
     RaceFileStatus Flush();
 
   private:
-    int descriptor_ = -1;
+    os::FileHandle handle_ = os::NoFile;
     RaceFileAccess access_ = RaceFileAccess::ReadOnly;
     std::string path_;
 };

@@ -1,5 +1,7 @@
 #include "racefile/RaceSession.h"
 
+#include "racefile/Platform.h"
+
 #include <cctype>
 
 namespace sg {
@@ -140,8 +142,8 @@ RaceFileStatus CheckRaceFileContent(const RaceFile& file) {
 }
 
 std::string ChosenPathOf(const std::string& folder, const std::string& typedName) {
-    if (!typedName.empty() && typedName.front() == '/') return typedName;
-    return folder + (folder.empty() || folder.back() != '/' ? "/" : "") + typedName;
+    if (os::IsFullPath(typedName)) return typedName;
+    return os::JoinPath(folder, typedName);
 }
 
 } // namespace sg

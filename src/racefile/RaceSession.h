@@ -71,8 +71,8 @@ bool ProbeRaceFilePath(const std::string& path);
 // one included; a race file whose last race is cut short is one.
 RaceFileStatus CheckRaceFileContent(const RaceFile& file);
 
-// The path the file dialog makes of its folder and the name typed: a full path ("/...") is
-// taken as it is, any other name goes into the folder.
+// The path the file dialog makes of its folder and the name typed: a full path ("/...", or
+// "C:\..." on Windows) is taken as it is, any other name goes into the folder.
 std::string ChosenPathOf(const std::string& folder, const std::string& typedName);
 
 } // namespace sg

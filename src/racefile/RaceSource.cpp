@@ -3,8 +3,6 @@
 #include "racefile/RaceFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <unistd.h>
 
 namespace sg {
 
@@ -28,16 +26,12 @@ constexpr std::array<ByteRange, 2> UsedRanges = {{
 
 // Reads what lies of a range in the file; the rest is zeros. A failed read leaves zeros: the
 // race then reads as an empty race, which the back-test skips with its reason.
-void ReadRange(int descriptor, std::uint64_t recordOffset, const ByteRange& range,
+void ReadRange(os::FileHandle file, std::uint64_t recordOffset, const ByteRange& range,
                std::uint8_t* into) {
-    std::size_t done = 0;
-    while (done < range.length) {
-        ssize_t got = pread(descriptor, into + range.offset + done, range.length - done,
-                            static_cast<off_t>(recordOffset + range.offset + done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        done += static_cast<std::size_t>(got);
-    }
+    int ignored = 0;
+    std::int64_t got =
+        os::ReadAt(file, into + range.offset, range.length, recordOffset + range.offset, ignored);
+    auto done = static_cast<std::size_t>(std::max<std::int64_t>(got, 0));
     std::fill(into + range.offset + done, into + range.offset + range.length, 0);
 }
 
@@ -52,11 +46,11 @@ bool RaceSource::Holds(int race) const {
 }
 
 RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
-    if (descriptor_ >= 0) {
+    if (file_ != os::NoFile) {
         // The view reads the used ranges alone: only they are read, or zeroed.
         for (const ByteRange& range : UsedRanges) {
             if (Holds(race)) {
-                ReadRange(descriptor_, OffsetOf(race), range, partial.bytes.data());
+                ReadRange(file_, OffsetOf(race), range, partial.bytes.data());
             } else {
                 std::fill_n(partial.bytes.begin() + range.offset, range.length, 0);
             }
@@ -81,7 +75,7 @@ RaceFieldsView RaceSource::Race(int race, PartialRace& partial) const {
 }
 
 void RaceSource::Prefetch(int race, RaceField oddsField) const {
-    if (descriptor_ >= 0 || race < 1 || OffsetOf(race) + UsedFieldsEnd > bytes_.size()) return;
+    if (file_ != os::NoFile || race < 1 || OffsetOf(race) + UsedFieldsEnd > bytes_.size()) return;
     const std::uint8_t* record = bytes_.data() + OffsetOf(race);
     auto odds = LayoutOf(oddsField);
     for (std::size_t offset :

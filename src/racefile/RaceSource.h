@@ -2,6 +2,7 @@
 // read, a few hundred bytes, so a pass over thousands of races reads a small part of the file.
 #pragma once
 
+#include "racefile/Platform.h"
 #include "racefile/RaceFieldsView.h"
 
 #include <array>
@@ -23,7 +24,7 @@ class RaceSource {
     explicit RaceSource(std::span<const std::uint8_t> bytes)
         : bytes_(bytes), length_(bytes.size()) {}
     // Races of an open file of that length, read with positioned reads into `partial`.
-    RaceSource(int descriptor, std::uint64_t length) : descriptor_(descriptor), length_(length) {}
+    RaceSource(os::FileHandle file, std::uint64_t length) : file_(file), length_(length) {}
 
     // The length in records, halves to even, as the race file counts it.
     std::int32_t RaceCount() const;
@@ -42,7 +43,7 @@ class RaceSource {
 
   private:
     std::span<const std::uint8_t> bytes_;
-    int descriptor_ = -1;
+    os::FileHandle file_ = os::NoFile;
     std::uint64_t length_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "screens/frmJournal.h"
 
 #include "app/JournalTexts.h"
+#include "racefile/Platform.h"
 #include "racefile/RaceSession.h"
 #include "screens/BalanceChart.h"
 #include "screens/Controls.h"
@@ -150,7 +151,7 @@ bool frmJournal::ExportCsv(const std::string& path) {
         screens_.prompter.message(JournalExportRefused);
         return false;
     }
-    if (auto failed = WriteWholeFile(path, JournalText(shown_))) {
+    if (auto failed = WriteWholeFile(path, os::SpreadsheetText(JournalText(shown_)))) {
         screens_.prompter.message(JournalExportFailed(path, *failed));
         return false;
     }

@@ -1,22 +1,12 @@
-// The journal of bets: its lines, where it lives, what a damaged line costs, and that other
-// programs appending at the same time or a kill in the middle of a write leave it readable.
-#include "ledger/Journal.h"
-
+// The journal of bets: its lines, where it lives, what a damaged line costs, and a line cut
+// short by a kill that takes no other with it.
+#include "JournalEntries.h"
 #include "WorkFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
 namespace sg {
 namespace {
-
-const DateAndTime Noon{"07/12/2025", "12:00:00"};
 
 // Two horses played, 20.00 on n° 3 at odds 2 and 15.00 on n° 8 at 3.5, 35 booked.
 BetOnScreen TwoHorses() {
@@ -24,18 +14,6 @@ BetOnScreen TwoHorses() {
     bet.numbers = {"", " 3", "8", "1"};
     bet.stakes = {"", "20.00", "15.00", "aucun"};
     return bet;
-}
-
-JournalEntry Play(const std::string& date, const std::string& file, std::int64_t staked,
-                  std::int64_t won) {
-    JournalEntry entry;
-    entry.when = {date, "10:00:00"};
-    entry.raceFile = file;
-    entry.race = file.empty() ? 0 : 1;
-    entry.horses = "n° 1";
-    entry.stakedCents = staked * 100;
-    entry.wonCents = won * 100;
-    return entry;
 }
 
 TEST(Journal, FolderFromTheEnvironment) {
@@ -98,20 +76,13 @@ TEST(Journal, DamagedLinesAreSkippedWithANote) {
     EXPECT_EQ(twice.entries.size(), 1u);
 }
 
-TEST(Journal, CreatedForItsOwnerAndAppended) {
+TEST(Journal, CreatedAndAppended) {
     WorkFolder work;
     std::string folder = work.File("data/simple-gagnant");
     ASSERT_FALSE(AppendToJournal(folder, ResetEntry(Noon)));
     ASSERT_FALSE(AppendToJournal(folder, Play("08/12/2025", "a.tur", 10, 0)));
-    struct stat status {};
-    ASSERT_EQ(stat(folder.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
-    ASSERT_EQ(stat(work.File("data").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
-    ASSERT_EQ(stat(JournalPathIn(folder).c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
-    std::string text = Contents(JournalPathIn(folder));
-    EXPECT_EQ(text.rfind(std::string(JournalHeader) + "\n", 0), 0u);
+    std::string text = Contents(os::PathOf(JournalPathIn(folder)));
+    EXPECT_EQ(text.rfind(os::SpreadsheetText(std::string(JournalHeader) + "\n"), 0), 0u);
     EXPECT_EQ(ReadJournal(folder).entries.size(), 2u);
 
     // A folder that cannot be: the failure is said, nothing else happens.
@@ -168,69 +139,6 @@ TEST(Journal, FilteredTotalledAndExported) {
     Journal exported = ParseJournal(JournalText(entries));
     EXPECT_TRUE(exported.notes.empty());
     EXPECT_EQ(exported.entries, entries);
-}
-
-// Children that append to the journal until they stop or are stopped.
-pid_t Appender(const std::string& folder, int lines, const std::string& tag) {
-    pid_t child = fork();
-    if (child != 0) return child;
-    JournalEntry entry = Play("08/12/2025", "a.tur", 10, 0);
-    for (int i = 0; lines < 0 || i < lines; ++i) {
-        entry.horses = tag + " " + std::to_string(i) + " " + std::string(1500, 'x');
-        if (AppendToJournal(folder, entry)) _exit(1);
-    }
-    _exit(0);
-}
-
-TEST(Journal, ProgramsAppendingAtOnceKeepEveryLineWhole) {
-    WorkFolder work;
-    std::string folder = work.File("j");
-    constexpr int Children = 4, Lines = 60;
-    std::vector<pid_t> children;
-    for (int c = 0; c < Children; ++c)
-        children.push_back(Appender(folder, Lines, "enfant" + std::to_string(c)));
-    for (pid_t child : children) {
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    Journal journal = ReadJournal(folder);
-    EXPECT_TRUE(journal.notes.empty());
-    ASSERT_EQ(journal.entries.size(), std::size_t(Children * Lines));
-    for (int c = 0; c < Children; ++c) {
-        std::string tag = "enfant" + std::to_string(c) + " ";
-        auto count = std::count_if(journal.entries.begin(), journal.entries.end(),
-                                   [&](auto& e) { return e.horses.rfind(tag, 0) == 0; });
-        EXPECT_EQ(count, Lines);
-    }
-}
-
-TEST(Journal, AKillDuringAWriteLosesAtMostTheLastLine) {
-    for (int round = 0; round < 3; ++round) {
-        WorkFolder work;
-        std::string folder = work.File("j");
-        pid_t child = Appender(folder, -1, "tue");
-        // Until it has written a few lines, then stopped wherever it is.
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (ReadJournal(folder).entries.size() < std::size_t(5 + round * 7) &&
-               std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-
-        std::string text = Contents(JournalPathIn(folder));
-        Journal journal = ParseJournal(text);
-        EXPECT_GE(journal.entries.size(), 5u);
-        EXPECT_LE(journal.notes.size(), 1u);
-        // Only the last line can be cut short.
-        if (!journal.notes.empty()) {
-            EXPECT_NE(text.back(), '\n');
-        }
-        ASSERT_FALSE(AppendToJournal(folder, Play("09/12/2025", "b.tur", 1, 2)));
-        Journal after = ReadJournal(folder);
-        EXPECT_EQ(after.entries.size(), journal.entries.size() + 1);
-        EXPECT_EQ(after.entries.back(), Play("09/12/2025", "b.tur", 1, 2));
-    }
 }
 
 } // namespace

@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <functional>
 #include <map>
-#include <sys/file.h>
 
 namespace sg {
 namespace {
@@ -77,7 +75,7 @@ class RaceImporterTest : public ::testing::Test {
     std::string path = folder.File("courses.tur");
     FixtureSource source;
     std::vector<std::string> lines;
-    int held = -1; // a lock another import holds
+    os::FileHandle held = os::NoFile; // a lock another import holds
 };
 
 TEST_F(RaceImporterTest, AppendsTheDaysInOrderThenUpdatesOnlyWhatItWrote) {
@@ -215,8 +213,8 @@ TEST_F(RaceImporterTest, StopsWhereTheSourceOrTheFileGivesOutAndSaysWhy) {
          LastRace},
         {"another import at work",
          [](RaceImporterTest& t) {
-             t.held = open(t.path.c_str(), O_RDWR | O_CREAT, 0644);
-             flock(t.held, LOCK_EX);
+             t.held = os::OpenFile(t.path, os::OpenMode::ReadWriteCreate).handle;
+             ASSERT_TRUE(os::TryLock(t.held));
          },
          "Importation impossible : une autre importation écrit déjà dans ce fichier.", 0},
     };
@@ -234,7 +232,7 @@ TEST_F(RaceImporterTest, StopsWhereTheSourceOrTheFileGivesOutAndSaysWhy) {
         RaceIndex index = ReadRaceIndex(path);
         for (const auto& entry : index.entries)
             EXPECT_EQ(entry.fingerprint, FieldsFingerprint(Race(entry.race))) << entry.race;
-        if (held >= 0) close(std::exchange(held, -1));
+        if (held != os::NoFile) (void)os::CloseFile(std::exchange(held, os::NoFile));
     }
     // The run cut short by the source goes on.
     fs::remove(path);

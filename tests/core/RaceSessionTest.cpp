@@ -1,6 +1,5 @@
 #include "racefile/RaceSession.h"
 
-#include "MountedFolder.h"
 #include "WorkFolder.h"
 
 #include <gtest/gtest.h>
@@ -99,20 +98,6 @@ TEST_F(RaceSessionTest, ARunnerCountOfDigitsBlanksOrZeroBytesMakesARaceFile) {
         ASSERT_TRUE(file.Open(path, RaceFileAccess::ReadOnly));
         EXPECT_EQ(CheckRaceFileContent(file).Ok(), isRaceFile) << count;
     }
-}
-
-TEST_F(RaceSessionTest, AFileOnAReadOnlyMediumOpensForReadingOnly) {
-    MountedFolder medium;
-    if (!medium.mounted) GTEST_SKIP() << "cannot mount a file system here";
-    std::ofstream(medium.File("courses.tur"), std::ios::binary) << bytes;
-    ASSERT_TRUE(medium.MakeReadOnly());
-    RaceSession session;
-    ASSERT_TRUE(session.Open(medium.File("courses.tur")));
-    EXPECT_EQ(session.ReadOnlyReason(), RaceFileFailure::ReadOnly);
-    auto saved = session.Save();
-    EXPECT_TRUE(!saved && saved.Error().failure == RaceFileFailure::ReadOnly);
-    // What cannot be opened at all still fails: a new file there.
-    EXPECT_FALSE(ProbeRaceFilePath(medium.File("nouveau.tur")));
 }
 
 } // namespace

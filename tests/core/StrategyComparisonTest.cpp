@@ -133,6 +133,25 @@ TEST(StrategyComparison, EveryRaceOfRandomFilesBooksWhatTheWindowsTextsBook) {
     EXPECT_NE(together->results[0].summary.balance, together->results[1].summary.balance);
 }
 
+// Threads meet at the end of every block of races, again and again: none may wait forever,
+// and however many share the work, the figures are those of one thread.
+TEST(StrategyComparison, ThreadsMeetAtEveryBlockAndBookWhatOneThreadBooks) {
+    auto bytes = FileOf(RandomRaces(3500, 5));
+    RaceSource races(bytes);
+    ComparisonRequest request{
+        {{4, 10, RoundingMode::Decimals, OddsSet::PMH, 0}}, {1, 3500}, {}, 100};
+    auto alone = CompareStrategies(races, nullptr, request, 1);
+    ASSERT_TRUE(alone);
+    for (int threads : {2, 3, 8}) {
+        for (int round = 0; round < 20; ++round) {
+            auto shared = CompareStrategies(races, nullptr, request, threads);
+            ASSERT_TRUE(shared);
+            EXPECT_EQ(shared->results[0].summary.balance, alone->results[0].summary.balance)
+                << threads << " threads";
+        }
+    }
+}
+
 // A race of n runners with odds 2, 3, 4...; `winner` wins and pays its odds plus the stake.
 RaceRecord Race(int runners, int winner, const std::string& favourite = "2") {
     RaceRecord race;

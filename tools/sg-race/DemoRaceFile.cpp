@@ -2,12 +2,10 @@
 
 #include "DemoRaces.h"
 
+#include "racefile/Platform.h"
+
 #include <cerrno>
-#include <csignal>
-#include <cstdint>
-#include <fcntl.h>
-#include <unistd.h>
-#include <vector>
+#include <string>
 
 namespace sg {
 
@@ -33,56 +31,35 @@ std::string CreateFailure(int error) {
 }
 
 std::string WriteFailure(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return "le disque est plein";
-    case EFBIG:
-        return "la plus grande taille de fichier permise est atteinte";
-    default:
-        return "l'écriture a échoué";
-    }
-}
-
-// Writes all the bytes; returns 0, or the errno that stopped the write.
-int WriteAll(int descriptor, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t put = write(descriptor, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR) continue;
-        if (put < 0) return errno;
-        if (put == 0) return EIO;
-        done += static_cast<std::size_t>(put);
-    }
-    return 0;
+    if (os::IsMediumFull(error)) return "le disque est plein";
+    if (error == EFBIG) return "la plus grande taille de fichier permise est atteinte";
+    return "l'écriture a échoué";
 }
 
 } // namespace
 
 std::optional<std::string> WriteDemoRaceFile(const std::string& path, int count) {
-    int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (descriptor < 0) return CreateFailure(errno);
+    os::OpenedFile file = os::OpenFile(path, os::OpenMode::CreateNew);
+    if (file.handle == os::NoFile) return CreateFailure(file.error);
     // Past the file-size limit (ulimit -f) a write then fails with EFBIG instead of ending the
     // tool with a partial file left behind.
-    std::signal(SIGXFSZ, SIG_IGN);
+    os::IgnoreFileSizeSignal();
 
-    std::vector<std::uint8_t> block;
+    std::string block;
     block.reserve(RacesPerBlock * RaceRecordSize);
     int error = 0;
     for (int race = 1; race <= count && error == 0; ++race) {
         const RaceRecord record = DemoRace(race);
-        block.insert(block.end(), record.Raw().begin(), record.Raw().end());
+        block.append(record.Raw().begin(), record.Raw().end());
         if (race % RacesPerBlock == 0 || race == count) {
-            error = WriteAll(descriptor, block);
+            error = os::WriteAll(file.handle, block);
             block.clear();
         }
     }
-    while (error == 0 && fdatasync(descriptor) != 0) {
-        if (errno != EINTR) error = errno;
-    }
-    if (close(descriptor) != 0 && error == 0 && errno != EINTR) error = errno;
+    if (error == 0) error = os::Flush(file.handle, false);
+    if (int closed = os::CloseFile(file.handle); error == 0) error = closed;
     if (error == 0) return std::nullopt;
-    unlink(path.c_str());
+    (void)os::RemoveFile(path);
     return WriteFailure(error) + " ; le fichier incomplet a été supprimé.";
 }
 

@@ -2,11 +2,13 @@
 // demonstration race files.
 #include "RaceToolCommands.h"
 
+#include "racefile/Platform.h"
+
 #include <iostream>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (auto failure = sg::RunRaceTool(arguments, std::cout)) {
+    sg::os::UseUtf8Console();
+    if (auto failure = sg::RunRaceTool(sg::os::ProgramArguments(argc, argv), std::cout)) {
         std::cerr << *failure << "\n";
         return 1;
     }

@@ -84,28 +84,6 @@ std::string HorsesText(const BetOnScreen& bet, const std::array<float, 10>& odds
     return text;
 }
 
-// Whether the file is missing or empty (it needs its header), and whether it ends in the
-// middle of a line.
-struct FileEnd {
-    bool empty = true;
-    bool openLine = false;
-};
-FileEnd EndOf(const std::string& path) {
-    FileEnd end;
-    os::OpenedFile opened = os::OpenFile(path, os::OpenMode::Read);
-    if (opened.handle == os::NoFile) return end;
-    os::FileState state;
-    if (os::StateOf(opened.handle, state) == 0 && state.length > 0) {
-        end.empty = false;
-        std::uint8_t last = '\n';
-        int ignored = 0;
-        if (os::ReadAt(opened.handle, &last, 1, state.length - 1, ignored) == 1)
-            end.openLine = last != '\n';
-    }
-    (void)os::CloseFile(opened.handle);
-    return end;
-}
-
 } // namespace
 
 std::string JournalFolder(const char* xdgDataHome, const char* home) {
@@ -207,13 +185,8 @@ std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
 std::optional<FileWriteError> AppendToJournal(const std::string& folder,
                                               const JournalEntry& entry) {
     if (int error = os::MakeFolders(folder, true)) return FileWriteError{error};
-    std::string path = JournalPathIn(folder);
-    FileEnd end = EndOf(path);
-    std::string content;
-    if (end.empty) content = std::string(JournalHeader) + "\n";
-    if (end.openLine) content = "\n";
-    content += JournalLine(entry) + "\n";
-    return AppendToFile(path, os::SpreadsheetText(content), true);
+    return AppendLines(JournalPathIn(folder), os::SpreadsheetText(JournalLine(entry) + "\n"),
+                       os::SpreadsheetText(std::string(JournalHeader) + "\n"), true);
 }
 
 Journal ParseJournal(std::string_view content) {

@@ -125,7 +125,6 @@ class Importer {
     ImportSummary summary_;
     RaceFile file_;
     std::string indexPath_;
-    bool indexNeedsHeader_ = false;
     std::map<std::int32_t, IndexedRace> indexed_;
     std::map<RaceKey, std::int32_t> byKey_;
     std::int32_t wholeRecords_ = 0; // records wholly in the file
@@ -168,7 +167,6 @@ std::optional<ImportError> Importer::Open() {
     auto content = ReadWholeFile(indexPath_, &missing);
     if (!content && !missing)
         return ImportError{ImportFailure::IndexUnreadable, indexPath_, std::nullopt};
-    indexNeedsHeader_ = !content || content->empty();
     if (content)
         byKey_ =
             IndexedKeys(*content, DateKeyOf(request_.first), DateKeyOf(request_.last), indexed_);
@@ -428,10 +426,8 @@ std::optional<ImportError> Importer::WriteBatch() {
     // The index first: a line whose record never comes in points past the end of the file, and
     // a record whose update never comes in still matches the line before.
     if (!indexLines_.empty()) {
-        if (indexNeedsHeader_) indexLines_.insert(0, std::string(RaceIndexHeader) + "\n");
-        if (auto failed = AppendToFile(indexPath_, indexLines_))
+        if (auto failed = AppendLines(indexPath_, indexLines_, std::string(RaceIndexHeader) + "\n"))
             return ImportError{ImportFailure::IndexWrite, failed->Message(), batchDay_};
-        indexNeedsHeader_ = false;
         indexLines_.clear();
     }
     for (const RecordWrite& write : writes_) {

@@ -54,8 +54,35 @@ std::optional<FileWriteError> WriteWholeFile(const std::string& path, std::strin
     return std::nullopt;
 }
 
-std::optional<FileWriteError> AppendToFile(const std::string& path, std::string_view content,
-                                           bool ownerOnly) {
+namespace {
+
+// What must go before lines appended to the file: its header when it is missing or empty, a
+// line end when its last line was cut short.
+std::string BeforeAppending(const std::string& path, std::string_view header) {
+    os::OpenedFile opened = os::OpenFile(path, os::OpenMode::Read);
+    if (opened.handle == os::NoFile) return std::string(header);
+    std::string before;
+    os::FileState state;
+    if (os::StateOf(opened.handle, state) == 0) {
+        std::uint8_t last = '\n';
+        int ignored = 0;
+        if (state.length == 0)
+            before = header;
+        else if (os::ReadAt(opened.handle, &last, 1, state.length - 1, ignored) == 1 &&
+                 last != '\n')
+            before = "\n";
+    }
+    (void)os::CloseFile(opened.handle);
+    return before;
+}
+
+} // namespace
+
+std::optional<FileWriteError> AppendLines(const std::string& path, std::string_view lines,
+                                          std::string_view header, bool ownerOnly) {
+    std::string content = os::KindOf(path) == os::PathKind::File ? BeforeAppending(path, header)
+                                                                 : std::string(header);
+    content += lines;
     os::OpenedFile opened = os::OpenFile(path, os::OpenMode::Append, ownerOnly);
     if (opened.handle == os::NoFile) return FileWriteError{opened.error};
     // One write: appends of other programs go before or after it, never into it.

@@ -21,11 +21,12 @@ struct FileWriteError {
 std::optional<FileWriteError> WriteWholeFile(const std::string& path, std::string_view content,
                                              bool ownerOnly = false);
 
-// Appends the content (whole lines) in one write at the end of the file, created when missing.
-// Other programs appending at the same time never interleave with it; a kill during the write
-// can leave at most the last line cut short, which readers skip.
-std::optional<FileWriteError> AppendToFile(const std::string& path, std::string_view content,
-                                           bool ownerOnly = false);
+// Appends whole lines in one write at the end of the file, created when missing, with the
+// header line first when the file is new or empty. Other programs appending at the same time
+// never interleave with it. A kill during a write can leave at most the last line cut short:
+// the next append ends that line first, so that readers skip it alone.
+std::optional<FileWriteError> AppendLines(const std::string& path, std::string_view lines,
+                                          std::string_view header = {}, bool ownerOnly = false);
 
 // The whole content of a file; empty when it cannot be read (`missing` says whether it was
 // simply not there).

@@ -97,9 +97,15 @@ TEST(WholeFileTest, AFailedWriteLeavesTheOldFileAndAppendsAddWholeLines) {
     EXPECT_EQ(failed->Message(), "Le dossier est introuvable.");
     EXPECT_TRUE(WriteWholeFile(folder.path.string(), "x")); // a folder is never replaced
 
-    ASSERT_FALSE(AppendToFile(path, "a\n"));
-    ASSERT_FALSE(AppendToFile(path, "b\n"));
+    ASSERT_FALSE(AppendLines(path, "a\n", "header\n"));
+    ASSERT_FALSE(AppendLines(path, "b\n", "header\n"));
     EXPECT_EQ(*ReadWholeFile(path), "new\na\nb\n");
+    // A header starts a new file; a line cut short by a kill is ended before the next line.
+    std::string index = folder.File("cut.csv");
+    ASSERT_FALSE(AppendLines(index, "1;x\n2;y", "header\n"));
+    ASSERT_FALSE(AppendLines(index, "3;z\n", "header\n"));
+    EXPECT_EQ(*ReadWholeFile(index), "header\n1;x\n2;y\n3;z\n");
+    fs::remove(index);
     bool missing = false;
     EXPECT_FALSE(ReadWholeFile(folder.File("none"), &missing));
     EXPECT_TRUE(missing);

@@ -28,7 +28,7 @@ TEST(WholeFileTest, APipeIsRefusedAtOnce) {
     WorkFolder folder;
     std::string pipe = folder.File("journal.csv");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_TRUE(AppendToFile(pipe, "a\n"));
+    EXPECT_TRUE(AppendLines(pipe, "a\n"));
     EXPECT_FALSE(ReadWholeFile(pipe));
 }
 

@@ -92,7 +92,7 @@ TEST_F(RaceFileTest, NamesBeyondTheCodePageBehindADriveLetter) {
     // The files beside race files and the folders of the journal too.
     std::string index = folder.File("Réunion Łódź.csv");
     ASSERT_FALSE(WriteWholeFile(index, "1;2\n"));
-    ASSERT_FALSE(AppendToFile(index, "3;4\n"));
+    ASSERT_FALSE(AppendLines(index, "3;4\n"));
     EXPECT_EQ(ReadWholeFile(index), "1;2\n3;4\n");
     std::string journal = folder.File("Données\\Łódź\\simple-gagnant");
     ASSERT_FALSE(AppendToJournal(journal, ResetEntry(Noon)));

@@ -1,4 +1,5 @@
-// A fresh folder for a test's files, removed with them at the end, and a file's bytes.
+// A fresh folder for a test's files, removed with them at the end, a file's bytes, and the files
+// the build leaves beside the programs.
 #pragma once
 
 #include "racefile/Platform.h"
@@ -15,6 +16,11 @@ namespace fs = std::filesystem;
 inline std::string Contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The build leaves the programs and demo.tur one level above the test binaries.
+inline fs::path BuiltTool(const std::string& name) {
+    return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / name;
 }
 
 struct WorkFolder {

@@ -3,24 +3,17 @@
 // two parts are the back-tests of their races and the ranking reads the first part alone; the
 // filters keep races by the strategy's own odds set and the index beside the file.
 #include "ledger/StrategyComparison.h"
-#include "ledger/Play.h"
-#include "racefile/RaceRecord.h"
+
+#include "RaceBytes.h"
+#include "TextsPath.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <tuple>
 
 namespace sg {
 namespace {
-
-std::vector<std::uint8_t> FileOf(const std::vector<RaceRecord>& races) {
-    std::vector<std::uint8_t> bytes;
-    for (const RaceRecord& race : races)
-        bytes.insert(bytes.end(), race.Raw().begin(), race.Raw().end());
-    return bytes;
-}
 
 // Odds and results as a file may hold them: plain, fractions, numbers at the edges of single
 // precision and of the sort's marks, texts that read 0 or nothing.
@@ -61,55 +54,31 @@ std::vector<RaceRecord> RandomRaces(int count, unsigned seed) {
     return races;
 }
 
-StrategyGrid FullGrid(std::vector<float> profits) {
-    StrategyGrid grid;
-    grid.horses = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    grid.targetProfits = std::move(profits);
-    grid.roundings = {RoundingMode::Decimals, RoundingMode::WholeUnits, RoundingMode::UpToTen};
-    grid.oddsSets = {OddsSet::PMH, OddsSet::PMU};
-    return grid;
-}
-
-auto Figures(const BacktestRow& row) {
-    return std::tuple(row.race, row.skipped, row.staked, row.won);
-}
-
 TEST(StrategyComparison, EveryRaceOfRandomFilesBooksWhatTheWindowsTextsBook) {
     auto bytes = FileOf(RandomRaces(700, 11));
     RaceSource races(bytes);
+    auto figures = [](const BacktestRow& row) {
+        return std::tuple(row.race, row.skipped, row.staked, row.won);
+    };
     int compared = 0;
     for (int offset : {0, -1}) {
-        StrategyGrid grid = FullGrid({0.01f, 10, 12.5f, 100000});
-        grid.oddsOffset = offset;
-        ComparisonRequest request{grid.Strategies(), {1, 702}, {}, 70};
+        ComparisonRequest request{
+            FullGrid({0.01f, 10, 12.5f, 100000}, offset).Strategies(), {1, 702}, {}, 70};
         std::vector<std::vector<BacktestRow>> rows;
         auto comparison = CompareStrategies(races, nullptr, request, 2, nullptr, &rows);
         ASSERT_TRUE(comparison);
         for (std::size_t s = 0; s < request.strategies.size(); ++s) {
             const BacktestStrategy& strategy = request.strategies[s];
+            auto expected = RowsThroughTheTexts(races, strategy, request.range);
             ASSERT_EQ(rows[s].size(), 702u);
-            // The windows' way: each race through its texts, booked in race order.
-            LedgerState ledger;
-            std::vector<BacktestRow> expected;
-            PartialRace partial;
-            for (int race = 1; race <= 702; ++race) {
-                BacktestRow row;
-                row.skipped = SkipReason::BeyondFile;
-                if (races.Holds(race)) row = PlayRace(races.Race(race, partial), strategy);
-                if (row.skipped == SkipReason::None && !BookPlay(ledger, row.staked, row.won))
-                    row = BacktestRow{0, SkipReason::BeyondLimits};
-                row.race = race;
-                expected.push_back(row);
-                ASSERT_EQ(Figures(rows[s][race - 1]), Figures(row))
-                    << "race " << race << ", " << strategy.horses << " horses, profit "
+            for (std::size_t i = 0; i < expected.size(); ++i, ++compared)
+                ASSERT_EQ(figures(rows[s][i]), figures(expected[i]))
+                    << "race " << i + 1 << ", " << strategy.horses << " horses, profit "
                     << strategy.targetProfit << ", rounding " << static_cast<int>(strategy.rounding)
                     << ", set " << static_cast<int>(strategy.odds) << ", offset " << offset;
-                ++compared;
-            }
             BacktestSummary summary = Summarize(expected);
-            EXPECT_EQ(std::tuple(comparison->results[s].summary.played,
-                                 comparison->results[s].summary.balance,
-                                 comparison->results[s].summary.drawdown),
+            const BacktestSummary& shown = comparison->results[s].summary;
+            EXPECT_EQ(std::tuple(shown.played, shown.balance, shown.drawdown),
                       std::tuple(summary.played, summary.balance, summary.drawdown));
         }
         // One thread gives the same as two.

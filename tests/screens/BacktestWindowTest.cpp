@@ -1,63 +1,36 @@
 // The back-test against the real windows: on the demonstration file, every race it plays
 // stakes and wins what moving to that race and pressing "JOUER" books; and its window.
+#include "RaceBytes.h"
 #include "ScreenFixture.h"
-#include "WorkFolder.h"
 
 #include "app/BacktestTexts.h"
 #include "app/Messages.h"
 #include "calc/HorseCountSelection.h"
 #include "racefile/RaceFileReader.h"
-#include "racefile/RaceRecord.h"
 #include "screens/BalanceChart.h"
 #include "screens/ComparisonTab.h"
-#include "screens/FolderList.h"
 #include "screens/frmBilan.h"
-#include "screens/frmOptions.h"
-#include "screens/frmOuvrir.h"
 
 #include <QAbstractFileIconProvider>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <map>
 
 namespace sg {
 namespace {
 
-// The demonstration file beside the program, copied so that nothing can change it.
-struct DemoCopy {
-    fs::path folder, path;
-    DemoCopy() {
-        char pattern[] = "/tmp/sg-backtest-test-XXXXXX";
-        if (mkdtemp(pattern)) folder = pattern;
-        path = folder / "demo.tur";
-        fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "demo.tur",
-                      path);
-    }
-    ~DemoCopy() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-};
-
 class BacktestWindows : public ScreenTest {
   protected:
-    void OpenDemo() { OpenThroughTheDialog(demo.folder.string(), "demo.tur"); }
+    void OpenDemo() { OpenDemoIn(demo); }
 
     // The strategy chosen in the windows, the target profit through its scroll bar.
     void Choose(const BacktestStrategy& s) {
@@ -72,13 +45,14 @@ class BacktestWindows : public ScreenTest {
         ASSERT_EQ(state.calc.TargetProfit, s.targetProfit);
     }
 
-    DemoCopy demo;
+    WorkFolder demo;
+    std::string demoPath = demo.File("demo.tur");
 };
 
 TEST_F(BacktestWindows, EveryRacePlayedBooksWhatJouerBooksInTheWindows) {
     OpenDemo();
     RaceFileReader file;
-    ASSERT_TRUE(file.Open(demo.path.string()));
+    ASSERT_TRUE(file.Open(demoPath));
     auto strategy = [](int k, float profit, RoundingMode mode, OddsSet set, int offset) {
         return BacktestStrategy{k, profit, mode, set, offset};
     };
@@ -138,17 +112,15 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
     EXPECT_EQ(lines,
               std::vector<std::string>{std::string("message: ") + Messages::BacktestBadProfit});
     window.txtBenefice->setText("12,0");
-    QEventLoop loop;
-    QObject::connect(&window, &frmBilan::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    window.cmdCalculer->click();
-    EXPECT_TRUE(window.IsRunning());
-    EXPECT_FALSE(window.cmdCalculer->isEnabled());
-    loop.exec();
+    AndWait(&window, [&] {
+        window.cmdCalculer->click();
+        EXPECT_TRUE(window.IsRunning());
+        EXPECT_FALSE(window.cmdCalculer->isEnabled());
+    });
     ASSERT_FALSE(window.IsRunning());
 
     RaceFileReader file;
-    ASSERT_TRUE(file.Open(demo.path.string()));
+    ASSERT_TRUE(file.Open(demoPath));
     for (OddsSet set : {OddsSet::PMH, OddsSet::PMU}) {
         BacktestStrategy s = chosen;
         s.odds = set;
@@ -156,21 +128,20 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
         ASSERT_EQ(window.RowsOf(set).size(), rows->size());
         window.cboExport->setCurrentIndex(set == OddsSet::PMH ? 0 : 1);
         // The decimal comma of French spreadsheets whatever the desktop's; the point on request.
-        fs::path csv = demo.folder / "bilan.csv";
+        std::string csv = demo.File("bilan.csv");
         for (int separator : {0, 1}) {
             window.cboSeparateur->setCurrentIndex(separator);
-            ASSERT_TRUE(window.ExportCsv(csv.string()));
-            std::ifstream written(csv);
-            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
-                      BacktestCsv(*rows, separator == 0 ? ',' : '.'));
+            ASSERT_TRUE(window.ExportCsv(csv));
+            EXPECT_EQ(Contents(csv), BacktestCsv(*rows, separator == 0 ? ',' : '.'));
         }
         window.cboSeparateur->setCurrentIndex(0);
     }
     // Annuler: the run ends without results, none of the former left behind, and the choices
     // can be changed again.
-    window.cmdCalculer->click();
-    window.cmdAnnuler->click();
-    loop.exec();
+    AndWait(&window, [&] {
+        window.cmdCalculer->click();
+        window.cmdAnnuler->click();
+    });
     EXPECT_FALSE(window.IsRunning());
     EXPECT_EQ(window.prgCalcul->format().toStdString(), Messages::BacktestCancelled);
     EXPECT_TRUE(window.cmdCalculer->isEnabled());
@@ -181,46 +152,28 @@ TEST_F(BacktestWindows, TheWindowTakesTheMainWindowsChoicesAndShowsBothOddsSets)
     EXPECT_FALSE(window.cmdExporter->isEnabled());
 }
 
-// Small files made here: race n of `races` with the odds of both sets given, the favourite
-// (horse 2) winning at 3.5.
-struct HandMadeRace {
-    std::vector<std::string> pmh, pmu;
-};
-void WriteRaces(const fs::path& path, const std::vector<HandMadeRace>& races) {
-    std::ofstream file(path, std::ios::binary);
-    for (const HandMadeRace& made : races) {
-        RaceRecord race;
-        race.SetField(RaceField::RunnerCount, std::to_string(made.pmh.size()));
-        for (std::size_t i = 0; i < made.pmh.size(); ++i) {
-            race.SetSlot(*OddsSlot(RaceField::OddsPMH, static_cast<int>(i) + 1), made.pmh[i]);
-            if (i < made.pmu.size())
-                race.SetSlot(*OddsSlot(RaceField::OddsPMU, static_cast<int>(i) + 1), made.pmu[i]);
-        }
-        race.SetSlot(*ArrivalSlot(1), "2");
-        race.SetSlot(*PayoutSlot(0), "3.5");
-        file.write(reinterpret_cast<const char*>(race.Raw().data()),
-                   static_cast<std::streamsize>(race.Raw().size()));
-    }
-}
-
 class HandMadeFiles : public ScreenTest {
   protected:
+    // Three runners, the favourite (horse 2) winning at 3.5, with the odds of both sets given.
+    static RaceRecord Race(const std::vector<std::string>& pmh,
+                           const std::vector<std::string>& pmu) {
+        RaceRecord race = MadeRace("3", pmh, "2", "3.5");
+        for (std::size_t i = 0; i < pmu.size(); ++i)
+            race.SetSlot(*OddsSlot(RaceField::OddsPMU, static_cast<int>(i) + 1), pmu[i]);
+        return race;
+    }
     HandMadeFiles() {
-        const HandMadeRace both{{"4", "2.5", "6"}, {"4.5", "2", "7"}};
-        WriteRaces(work.path / "douze.tur", std::vector<HandMadeRace>(12, both));
+        const RaceRecord both = Race({"4", "2.5", "6"}, {"4.5", "2", "7"});
+        WriteRaceFile(work.path / "douze.tur", std::vector<RaceRecord>(12, both));
         // PMU odds missing from race 2; PMH odds that lose with three horses on race 3.
-        WriteRaces(
-            work.path / "cinq.tur",
-            {both, {{"4", "2.5", "6"}, {}}, {{"1", "1", "1"}, {"4.5", "2", "7"}}, both, both});
+        WriteRaceFile(work.path / "cinq.tur",
+                      {both, Race({"4", "2.5", "6"}, {}), Race({"1", "1", "1"}, {"4.5", "2", "7"}),
+                       both, both});
     }
 
     frmBilan& Computed() {
         frmBilan& window = screens.backtest();
-        QEventLoop loop;
-        QObject::connect(&window, &frmBilan::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        window.cmdCalculer->click();
-        if (window.IsRunning()) loop.exec();
+        AndWait(&window, [&] { window.cmdCalculer->click(); });
         return window;
     }
 
@@ -292,10 +245,7 @@ TEST_F(HandMadeFiles, TheResultsShownAreAlwaysThoseOfTheFileAndTheChoicesShown) 
 
     // Another file: nothing of the former one is shown, exported or left behind a new run, in
     // either tab.
-    QEventLoop compared;
-    QObject::connect(window.tabComparer, &ComparisonTab::finished, &compared, &QEventLoop::quit);
-    window.tabComparer->cmdComparer->click();
-    compared.exec();
+    AndWait(window.tabComparer, [&] { window.tabComparer->cmdComparer->click(); });
     ASSERT_TRUE(window.tabComparer->Results());
     window.close();
     OpenThroughTheDialog(work.path.string(), "cinq.tur");

@@ -1,7 +1,6 @@
-// The analysis window on a race brought by the importer, and the journal of bets kept by "JOUER"
-// and "Mettre les comptes à zéro", written where the state says and nowhere else.
+// The analysis window on a race brought by the importer, and the journal window's list and
+// export; what "JOUER" and the reset write in the journal is the journal scenarios'.
 #include "ScreenFixture.h"
-#include "WorkFolder.h"
 
 #include "app/BetAnalysisTexts.h"
 #include "app/JournalTexts.h"
@@ -20,11 +19,6 @@ namespace {
 
 class BetWindowsTest : public ScreenTest {
   protected:
-    BetWindowsTest() {
-        fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "demo.tur",
-                      work.path / "demo.tur");
-    }
-    void OpenDemo() { OpenThroughTheDialog(work.path.string(), "demo.tur"); }
     void NextRace() { screens.race().Navigate(1200, 100); }
 
     WorkFolder work;
@@ -37,7 +31,7 @@ TEST_F(BetWindowsTest, AnalysisTakesThePoolOfAnImportedRace) {
     entry.meeting = entry.course = 1;
     entry.winPoolCents = 1234567;
     std::ofstream(work.File("demo.tur.index.csv")) << RaceIndexText({entry});
-    OpenDemo();
+    OpenDemoIn(work);
     main.Option1[1]->setChecked(true); // two horses
     main.cmdAnalyse->click();
     frmAnalyse& analysis = screens.analysis();
@@ -59,25 +53,17 @@ TEST_F(BetWindowsTest, AnalysisTakesThePoolOfAnImportedRace) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(BetWindowsTest, PlaysAndResetsAreJournalledAndExported) {
+TEST_F(BetWindowsTest, TheJournalWindowListsNewestFirstAndExports) {
     state.journal.folder = work.File("donnees/simple-gagnant");
-    OpenDemo();
+    OpenDemoIn(work);
     main.Option1[1]->setChecked(true);
     screens.options().Command1->click();
-    std::int32_t staked = state.calc.StakeTotalWhole;
     NextRace();
     screens.options().cmdMettreazero->click();
-    Journal journal = ReadJournal(state.journal.folder);
-    ASSERT_EQ(journal.entries.size(), 2u);
-    EXPECT_EQ(journal.entries[0].raceFile, work.File("demo.tur"));
-    EXPECT_EQ(journal.entries[0].race, 1);
-    EXPECT_EQ(journal.entries[0].stakedCents, 100 * staked);
-    EXPECT_EQ(journal.entries[1].kind, JournalEntry::Kind::Reset);
-
     screens.options().cmdJournal->click();
     frmJournal& window = screens.journal();
     EXPECT_EQ(window.tblJournal->rowCount(), 2);
-    EXPECT_EQ(window.tblJournal->item(0, 2)->text(), "Remise à zéro des comptes"); // newest first
+    EXPECT_EQ(window.tblJournal->item(0, 2)->text(), "Remise à zéro des comptes");
     // A play while the window is open shows at once.
     screens.options().Command1->click();
     EXPECT_EQ(window.tblJournal->rowCount(), 3);
@@ -93,25 +79,6 @@ TEST_F(BetWindowsTest, PlaysAndResetsAreJournalledAndExported) {
     EXPECT_FALSE(window.ExportCsv(work.File("autre.TUR")));
     EXPECT_EQ(Contents(JournalPathIn(state.journal.folder)), before);
     EXPECT_EQ(lines.size(), 2u); // the two refusals
-}
-
-TEST_F(BetWindowsTest, AJournalThatCannotBeWrittenIsSaidOnceAndThePlayGoesOn) {
-    std::ofstream(work.File("fichier")) << "x";
-    state.journal.folder = work.File("fichier/simple-gagnant");
-    OpenDemo();
-    main.Option1[1]->setChecked(true);
-    screens.options().Command1->click();
-    std::int32_t staked = state.calc.StakeTotalWhole;
-    std::string said = S(screens.options().lblJournal->text());
-    EXPECT_NE(said.find("Journal des paris non écrit"), std::string::npos);
-    EXPECT_EQ(S(screens.options().lblJournal->toolTip()), state.journal.failure);
-    NextRace();
-    screens.options().Command1->click();
-    EXPECT_EQ(S(screens.options().lblJournal->text()), said);
-    EXPECT_TRUE(lines.empty()); // no message box
-    EXPECT_EQ(state.ledger.TotalStakes, staked + state.calc.StakeTotalWhole);
-    screens.options().cmdJournal->click();
-    EXPECT_NE(S(screens.journal().lblEtat->text()).find(state.journal.failure), std::string::npos);
 }
 
 TEST_F(ScreenTest, WithoutAFolderNoJournalIsWritten) {

@@ -2,7 +2,7 @@
 // map as the comparison gives them, a row opened in the back-test tab with the same figures,
 // the bootstrap of the row selected, the CSV, and "Annuler".
 #include "ScreenFixture.h"
-#include "WorkFolder.h"
+#include "TextsPath.h"
 
 #include "app/ComparisonTexts.h"
 #include "app/Messages.h"
@@ -12,13 +12,11 @@
 #include "screens/frmBilan.h"
 
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace sg {
 namespace {
@@ -26,19 +24,8 @@ namespace {
 class ComparisonTabTest : public ScreenTest {
   protected:
     ComparisonTabTest() {
-        fs::copy_file(fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "demo.tur",
-                      work.path / "demo.tur");
-        OpenThroughTheDialog(work.path.string(), "demo.tur");
+        OpenDemoIn(work);
         screens.options().cmdBilan->click();
-    }
-
-    // Runs `act` and waits for the object's `finished`.
-    template <typename Emitter> void AndWait(Emitter* emitter, const std::function<void()>& act) {
-        QEventLoop loop;
-        QObject::connect(emitter, &Emitter::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        act();
-        loop.exec();
     }
 
     WorkFolder work;
@@ -96,11 +83,7 @@ TEST_F(ComparisonTabTest, RanksMapsAndOpensAStrategyInTheBacktestTab) {
     // The same as the comparison run alone, best first.
     RaceFileReader file;
     ASSERT_TRUE(file.Open((work.path / "demo.tur").string()));
-    StrategyGrid grid;
-    grid.horses = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    grid.targetProfits = {5, 10, 20, 50};
-    grid.roundings = {RoundingMode::Decimals, RoundingMode::WholeUnits, RoundingMode::UpToTen};
-    grid.oddsSets = {OddsSet::PMH, OddsSet::PMU};
+    StrategyGrid grid = FullGrid();
     auto alone = CompareStrategies(file.Races(), nullptr, {grid.Strategies(), {1, 40}, {}, 70});
     std::vector<std::size_t> order = RankedOrder(*alone);
     for (int row : {0, 1, 100, 215}) {

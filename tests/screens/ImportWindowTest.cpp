@@ -3,7 +3,6 @@
 // cancelled half-way; the checks before one starts.
 #include "ScreenFixture.h"
 
-#include "WorkFolder.h"
 #include "app/ImportTexts.h"
 #include "http/LocalHttpServer.h"
 #include "racefile/RaceIndex.h"
@@ -29,8 +28,7 @@ class ImportWindow : public ScreenTest {
         OpenThroughTheDialog(work.path.string(), name);
         screens.options().cmdImporter->click();
         frmImporter& window = screens.importer();
-        window.ToolPath = QString::fromStdString(
-            (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "sg-race").string());
+        window.ToolPath = QString::fromStdString(BuiltTool("sg-race").string());
         window.PauseSeconds = 0;
         return window;
     }

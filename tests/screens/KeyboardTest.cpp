@@ -1,10 +1,8 @@
 // The windows without a mouse: where the focus is seen, the races reached from the navigation
 // picture and the window's keys, the file dialog's lists.
 #include "ScreenFixture.h"
-#include "WorkFolder.h"
 
 #include "screens/Controls.h"
-#include "screens/FolderList.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -13,10 +11,6 @@
 
 namespace sg {
 namespace {
-
-fs::path BuiltDemoFile() {
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "demo.tur";
-}
 
 TEST_F(ScreenTest, TheFocusStartsOnTheFirstOddsAndShowsOnEveryTabStop) {
     main.activateWindow();
@@ -42,8 +36,7 @@ TEST_F(ScreenTest, TheFocusStartsOnTheFirstOddsAndShowsOnEveryTabStop) {
 
 TEST_F(ScreenTest, TheRacesAreReachedFromTheKeyboard) {
     WorkFolder folder;
-    fs::copy_file(BuiltDemoFile(), folder.path / "demo.tur");
-    OpenThroughTheDialog(folder.path.string(), "demo.tur");
+    OpenDemoIn(folder);
     QWidget* picture = main.imgCourses;
     struct Case {
         QWidget* focused;

@@ -1,25 +1,18 @@
+// The results window's saves, the file dialog one at a time and on an installed program.
 #include "MountedFolder.h"
+#include "RaceBytes.h"
 #include "ScreenFixture.h"
-#include "WorkFolder.h"
 
 #include "calc/HorseCountSelection.h"
 #include "ledger/Backtest.h"
 #include "numbers/Numbers.h"
 #include "racefile/RaceFile.h"
 #include "racefile/RaceFileReader.h"
-#include "screens/FolderList.h"
-#include "screens/frmOptions.h"
-#include "screens/frmOuvrir.h"
 #include "screens/rappJS.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-
-#include <fstream>
 
 namespace sg {
 namespace {
@@ -57,14 +50,8 @@ std::string StoredSlot(const std::string& path, const RaceSlot& slot) {
 
 TEST_F(ScreenTest, APayoutTypedWithACommaPaysInFullAndOddsAreSavedOnlyWhenAsked) {
     WorkFolder folder;
-    RaceRecord race; // three runners, horse 2 the favourite and the winner, no payout yet
-    race.SetField(RaceField::RunnerCount, "3");
-    const char* odds[] = {"", "4", "2.5", "6"};
-    for (int horse = 1; horse <= 3; ++horse)
-        race.SetSlot(*OddsSlot(RaceField::OddsPMH, horse), odds[horse]);
-    race.SetSlot(*ArrivalSlot(1), "2");
-    std::ofstream(folder.path / "c.tur", std::ios::binary)
-        .write(reinterpret_cast<const char*>(race.Raw().data()), RaceRecordSize);
+    // Three runners, horse 2 the favourite and the winner, no payout yet.
+    WriteRaceFile(folder.path / "c.tur", {MadeRace("3", {"4", "2.5", "6"}, "2")});
     OpenThroughTheDialog(folder.path.string(), "c.tur");
     main.Option1[ButtonOfHorseCount(2)]->click(); // "1 cheval" is selected at start
     main.Option1[ButtonOfHorseCount(1)]->click(); // 10.00 on horse 2

@@ -1,4 +1,5 @@
-// A main window on the offscreen platform with a prompter that records what it says.
+// A main window on the offscreen platform with a prompter that records what it says, and the
+// ways a test opens a file and waits for a window's work.
 #pragma once
 
 #include "app/SharedState.h"
@@ -9,11 +10,16 @@
 #include "screens/frmOptions.h"
 #include "screens/frmOuvrir.h"
 
+#include "WorkFolder.h"
+
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +42,26 @@ class ScreenTest : public ::testing::Test {
         dialog->txtFileName->setText(QString::fromStdString(name));
         dialog->cmdOK->click();
         ASSERT_EQ(state.race.RaceFilePath(), folder + "/" + name);
+    }
+
+    // A copy of the demonstration file, so that nothing changes the built one, opened.
+    void OpenDemoIn(const WorkFolder& folder) {
+        fs::copy_file(BuiltTool("demo.tur"), folder.path / "demo.tur");
+        OpenThroughTheDialog(folder.path.string(), "demo.tur");
+    }
+
+    // Runs `act` and waits, 20 seconds at most, for the emitter's `finished` if not yet given.
+    template <typename Emitter>
+    static void AndWait(Emitter* emitter, const std::function<void()>& act) {
+        QEventLoop loop;
+        bool ended = false;
+        QObject::connect(emitter, &Emitter::finished, &loop, [&] {
+            ended = true;
+            loop.quit();
+        });
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        act();
+        if (!ended) loop.exec();
     }
 
     std::vector<std::string> lines;

@@ -1,14 +1,12 @@
 // sg-race comparer from a shell, and the comparison on demonstration files: every race played
 // from numbers books what the windows' texts book, every strategy of a grid gives the figures of
 // sg-race bilan run alone, and the bootstrap interval agrees with the normal one.
+#include "TextsPath.h"
 #include "ToolRun.h"
 
-#include "ledger/Play.h"
-#include "ledger/StrategyComparison.h"
+#include "app/BacktestTexts.h"
 #include "racefile/CsvFields.h"
 #include "racefile/RaceFileReader.h"
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <sstream>
@@ -32,9 +30,8 @@ std::string DemoFile(const WorkFolder& work, int races) {
 }
 
 TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
-    fs::path tool = BuiltTool("sg-race");
     WorkFolder work;
-    std::string demo = "'" + BuiltTool("demo.tur").string() + "' ";
+    const std::string demo = QuotedDemo + " ";
     // An index for races 1 to 3, as the importer leaves one beside a file.
     fs::copy_file(BuiltTool("demo.tur"), work.path / "indexed.tur");
     std::ofstream(work.path / "indexed.tur.index.csv")
@@ -44,67 +41,54 @@ TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
            "2;01/02/2026;1;2;VINCENNES;PRIX B;MONTE;14:20;national;;b\n"
            "3;02/02/2026;1;1;ENGHIEN;PRIX C;ATTELE;13:50;national;;c\n";
     std::string indexed = work.Quoted("indexed.tur") + " ";
-
-    struct Case {
-        std::string arguments;
-        int status;
-        std::vector<std::string> said; // each expected within the output, or the error
-    } cases[] = {
-        {"comparer " + demo,
-         0,
-         {"Courses 1 à 40 (le fichier en compte 40) ; apprentissage : courses 1 à 28 (70 %), "
-          "contrôle : courses 29 à 40\n",
-          "Filtres : aucun\n", "18 stratégie(s), classées par rendement sur l'apprentissage",
-          "Rang  Chevaux  Bénéfice  Arrondi",
-          "Classée première : ", "par rééchantillonnage des courses (2000 tirages) : "}},
-        {"comparer " + demo +
-             "--chevaux 2/4 --benefice 5/12,5 --arrondi tous --cotes PMU --rapports "
-             "--apprentissage 50 --de 11 --a 30 --separateur .",
-         0,
-         {"12 stratégie(s)", "apprentissage : courses 11 à 20 (50 %), contrôle : courses 21 à 30",
-          "Valeurs lues comme rapports", " 12.5 ", "dizaine"}},
-        {"comparer " + demo + "--partants 8-12 --cote-favori 1,5-4 --somme-probas 100-140",
-         0,
-         {"Filtres : partants 8 à 12, cote du favori 1,5 à 4, somme des probabilités 100 à 140 "
-          "%\n"}},
-        {"comparer " + indexed + "--hippodrome vincennes --discipline ATTELE/MONTE --du 01/02/2026",
-         0,
-         {"hippodrome vincennes, discipline ATTELE ou MONTE", "à partir du 01/02/2026"}},
-        {"comparer " + demo + "--hippodrome VINCENNES", 0, {"Aucun index à côté du fichier"}},
-        {"comparer " + demo + "--de 41", 0, {"Aucune course dans la plage"}},
-        {"comparer " + demo + "--chevaux 0-3", 1, {"--chevaux"}},
-        {"comparer " + demo + "--chevaux 2//3", 1, {"--chevaux"}},
-        {"comparer " + demo + "--benefice 5/0", 1, {"--benefice"}},
-        {"comparer " + demo + "--arrondi entier/centime", 1, {"--arrondi"}},
-        {"comparer " + demo + "--cotes PMH/PMX", 1, {"PMH, PMU ou PMH/PMU"}},
-        {"comparer " + demo + "--partants 12-8", 1, {"--partants"}},
-        {"comparer " + demo + "--cote-favori abc", 1, {"--cote-favori"}},
-        {"comparer " + demo + "--du 31/02/2026", 1, {"JJ/MM/AAAA"}},
-        {"comparer " + demo + "--du 02/02/2026 --au 01/02/2026", 1, {"dates est vide"}},
-        {"comparer " + demo + "--apprentissage 100", 1, {"1 à 99"}},
-        {"comparer " + demo + "--de 9 --a 3", 1, {"vide"}},
-        {"comparer " + demo + "--csv " + work.Quoted("x.tur"), 1, {"fichier de courses"}},
-        {"comparer " + demo + "--vite", 1, {"Option inconnue"}},
-        {"comparer " + demo + "--separateur", 1, {"Il manque la valeur"}},
-        {"comparer " + work.Quoted("absent.tur"), 1, {"absent.tur"}},
-        {"comparer", 1, {"Usage"}},
-        {"", 1, {"sg-race comparer FICHIER"}},
-    };
-    for (const Case& c : cases) {
-        ToolRun run = RunTool(tool, work, c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
-        const std::string& said = c.status == 0 ? run.out : run.err;
-        for (const std::string& part : c.said)
-            EXPECT_NE(said.find(part), std::string::npos) << c.arguments << "\n" << said;
-        if (c.status != 0) {
-            EXPECT_EQ(run.out, "") << c.arguments;
-            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        }
-    }
+    ExpectRuns(
+        work,
+        {
+            {"comparer " + demo,
+             0,
+             {"Courses 1 à 40 (le fichier en compte 40) ; apprentissage : courses 1 à 28 (70 %), "
+              "contrôle : courses 29 à 40\n",
+              "Filtres : aucun\n", "18 stratégie(s), classées par rendement sur l'apprentissage",
+              "Rang  Chevaux  Bénéfice  Arrondi",
+              "Classée première : ", "par rééchantillonnage des courses (2000 tirages) : "}},
+            {"comparer " + demo +
+                 "--chevaux 2/4 --benefice 5/12,5 --arrondi tous --cotes PMU --rapports "
+                 "--apprentissage 50 --de 11 --a 30 --separateur .",
+             0,
+             {"apprentissage : courses 11 à 20 (50 %), contrôle : courses 21 à 30",
+              "Valeurs lues comme rapports", "12 stratégie(s)", " 12.5 ", "dizaine"}},
+            {"comparer " + demo + "--partants 8-12 --cote-favori 1,5-4 --somme-probas 100-140",
+             0,
+             {"Filtres : partants 8 à 12, cote du favori 1,5 à 4, somme des probabilités 100 à 140 "
+              "%\n"}},
+            {"comparer " + indexed +
+                 "--hippodrome vincennes --discipline ATTELE/MONTE --du 01/02/2026",
+             0,
+             {"à partir du 01/02/2026, hippodrome vincennes, discipline ATTELE ou MONTE"}},
+            {"comparer " + demo + "--hippodrome VINCENNES", 0, {"Aucun index à côté du fichier"}},
+            {"comparer " + demo + "--de 41", 0, {"Aucune course dans la plage"}},
+            {"comparer " + demo + "--chevaux 0-3", 1, {"--chevaux"}},
+            {"comparer " + demo + "--chevaux 2//3", 1, {"--chevaux"}},
+            {"comparer " + demo + "--benefice 5/0", 1, {"--benefice"}},
+            {"comparer " + demo + "--arrondi entier/centime", 1, {"--arrondi"}},
+            {"comparer " + demo + "--cotes PMH/PMX", 1, {"PMH, PMU ou PMH/PMU"}},
+            {"comparer " + demo + "--partants 12-8", 1, {"--partants"}},
+            {"comparer " + demo + "--cote-favori abc", 1, {"--cote-favori"}},
+            {"comparer " + demo + "--du 31/02/2026", 1, {"JJ/MM/AAAA"}},
+            {"comparer " + demo + "--du 02/02/2026 --au 01/02/2026", 1, {"dates est vide"}},
+            {"comparer " + demo + "--apprentissage 100", 1, {"1 à 99"}},
+            {"comparer " + demo + "--de 9 --a 3", 1, {"vide"}},
+            {"comparer " + demo + "--csv " + work.Quoted("x.tur"), 1, {"fichier de courses"}},
+            {"comparer " + demo + "--vite", 1, {"Option inconnue"}},
+            {"comparer " + demo + "--separateur", 1, {"Il manque la valeur"}},
+            {"comparer " + work.Quoted("absent.tur"), 1, {"absent.tur"}},
+            {"comparer", 1, {"Usage"}},
+            {"", 1, {"sg-race comparer FICHIER"}},
+        });
 
     // The CSV: the header the issue fixes, then one line per strategy, best first.
-    ToolRun run =
-        RunTool(tool, work, "comparer " + demo + "--arrondi tous --csv " + work.Quoted("c.csv"));
+    ToolRun run = RunTool(BuiltTool("sg-race"), work,
+                          "comparer " + demo + "--arrondi tous --csv " + work.Quoted("c.csv"));
     ASSERT_EQ(run.status, 0) << run.err;
     auto lines = Lines(Contents(work.path / "c.csv"));
     ASSERT_EQ(lines.size(), 55u);
@@ -134,7 +118,7 @@ std::map<std::string, std::string> BilanFigures(const std::string& out) {
 TEST(ComparisonTool, EveryStrategyOfTheGridGivesTheFiguresOfBilanRunAlone) {
     fs::path tool = BuiltTool("sg-race");
     WorkFolder work;
-    std::string demo = "'" + BuiltTool("demo.tur").string() + "'";
+    const std::string& demo = QuotedDemo;
     int checked = 0;
     for (std::string values : {"", " --rapports"}) {
         ToolRun run =
@@ -181,45 +165,30 @@ TEST(ComparisonTool, EveryStrategyOfTheGridGivesTheFiguresOfBilanRunAlone) {
     EXPECT_EQ(checked, 2 * 108);
 }
 
-// The rows of each strategy, every race through the windows' texts (PlayRace) and booked in
-// race order, against the comparison's rows played from numbers. The two have no difference
-// they may keep: where the numbers cannot be sure of a digit, they read the text.
+// The comparison's rows played from numbers against the windows' texts. The two have no
+// difference they may keep: where the numbers cannot be sure of a digit, they read the text.
 void ExpectTheTextsRows(const std::string& path, int offset) {
     RaceFileReader file;
     ASSERT_TRUE(file.Open(path));
     RaceSource races = file.Races();
-    StrategyGrid grid;
-    grid.horses = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    grid.targetProfits = {5, 10, 20, 50};
-    grid.roundings = {RoundingMode::Decimals, RoundingMode::WholeUnits, RoundingMode::UpToTen};
-    grid.oddsSets = {OddsSet::PMH, OddsSet::PMU};
-    grid.oddsOffset = offset;
-    ComparisonRequest request{grid.Strategies(), {1, races.RaceCount()}, {}, 70};
+    ComparisonRequest request{
+        FullGrid({5, 10, 20, 50}, offset).Strategies(), {1, races.RaceCount()}, {}, 70};
     std::vector<std::vector<BacktestRow>> rows;
     ASSERT_TRUE(CompareStrategies(races, nullptr, request, 2, nullptr, &rows));
     int differences = 0;
+    auto figures = [](const BacktestRow& r) {
+        return std::tuple(r.race, r.skipped, r.staked, r.won, r.horses);
+    };
     for (std::size_t s = 0; s < request.strategies.size(); ++s) {
         const BacktestStrategy& strategy = request.strategies[s];
-        LedgerState ledger;
-        PartialRace partial;
-        for (int race = 1; race <= races.RaceCount(); ++race) {
-            BacktestRow texts = PlayRace(races.Race(race, partial), strategy);
-            if (texts.skipped == SkipReason::None && !BookPlay(ledger, texts.staked, texts.won))
-                texts = BacktestRow{0, SkipReason::BeyondLimits};
-            const BacktestRow& numbers = rows[s].at(static_cast<std::size_t>(race - 1));
-            auto figures = [](const BacktestRow& r) {
-                return std::tuple(r.skipped, r.staked, r.won, r.horses);
-            };
-            if (numbers.race == race && figures(numbers) == figures(texts)) continue;
+        auto texts = RowsThroughTheTexts(races, strategy, request.range);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (figures(rows[s].at(i)) == figures(texts[i])) continue;
             if (++differences <= 10)
-                ADD_FAILURE() << path << " race " << race << ", " << strategy.horses
-                              << " horses, profit " << strategy.targetProfit << ", rounding "
-                              << static_cast<int>(strategy.rounding) << ", set "
-                              << static_cast<int>(strategy.odds) << ", offset " << offset
-                              << ": texts " << texts.staked << "/" << texts.won << " ("
-                              << static_cast<int>(texts.skipped) << "), numbers " << numbers.staked
-                              << "/" << numbers.won << " (" << static_cast<int>(numbers.skipped)
-                              << ")";
+                ADD_FAILURE() << path << " race " << i + 1 << ", " << StrategyText(strategy, '.')
+                              << ", offset " << offset << ": texts " << texts[i].staked << "/"
+                              << texts[i].won << ", numbers " << rows[s][i].staked << "/"
+                              << rows[s][i].won;
         }
     }
     EXPECT_EQ(differences, 0) << path;

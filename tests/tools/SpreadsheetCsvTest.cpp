@@ -1,11 +1,8 @@
 // The back-test's CSV opened by a French spreadsheet: LibreOffice, headless and set to French,
 // reads the file of `sg-race bilan --csv` and must take every amount for a number and the
 // horses played for the text written. Skipped where LibreOffice is not installed.
+#include "RaceBytes.h"
 #include "ToolRun.h"
-
-#include "racefile/RaceRecord.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,14 +13,7 @@ namespace {
 
 // A race of eight runners whose three favourites are 7, 1 and 4, won by `winner`.
 RaceRecord Race(const std::string& winner, const std::string& payout) {
-    RaceRecord race;
-    race.SetField(RaceField::RunnerCount, "8");
-    const char* odds[] = {"", "3", "12", "15", "4", "18", "20", "2", "25"};
-    for (int horse = 1; horse <= 8; ++horse)
-        race.SetSlot(*OddsSlot(RaceField::OddsPMH, horse), odds[horse]);
-    race.SetSlot(*ArrivalSlot(1), winner);
-    race.SetSlot(*PayoutSlot(0), payout);
-    return race;
+    return MadeRace("8", {"3", "12", "15", "4", "18", "20", "2", "25"}, winner, payout);
 }
 
 std::vector<std::string> Fields(std::string line) {
@@ -39,13 +29,8 @@ TEST(SpreadsheetCsv, AFrenchSpreadsheetReadsTheAmountsAsNumbersAndTheHorsesAsTex
     if (std::system("command -v soffice >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     WorkFolder work;
-    {
-        std::ofstream file(work.path / "courses.tur", std::ios::binary);
-        for (const RaceRecord& race :
-             {Race("7", "3.1"), Race("5", "9"), Race("", ""), Race("4", "5.4"), Race("9", "30")})
-            file.write(reinterpret_cast<const char*>(race.Raw().data()),
-                       static_cast<std::streamsize>(race.Raw().size()));
-    }
+    WriteRaceFile(work.path / "courses.tur", {Race("7", "3.1"), Race("5", "9"), Race("", ""),
+                                              Race("4", "5.4"), Race("9", "30")});
     ToolRun run = RunTool(BuiltTool("sg-race"), work,
                           "bilan " + work.Quoted("courses.tur") + " --chevaux 3 --csv " +
                               work.Quoted("bilan.csv"));

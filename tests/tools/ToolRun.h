@@ -3,14 +3,13 @@
 
 #include "WorkFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
-namespace sg {
+#include <vector>
 
-// The tools are built into the build folder, one level above the test binaries.
-inline fs::path BuiltTool(const std::string& name) {
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / name;
-}
+namespace sg {
 
 struct ToolRun {
     int status; // the exit status; 124 when it had to be stopped after 20 seconds
@@ -25,6 +24,34 @@ inline ToolRun RunTool(const fs::path& tool, const WorkFolder& work, const std::
     int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(work.path / "out"),
             Contents(work.path / "err")};
+}
+
+inline const std::string QuotedDemo = "'" + BuiltTool("demo.tur").string() + "'";
+
+// A run of sg-race and what it must say: on success each part in order on its output; on a
+// refusal nothing there, and one line on its error output holding each part in order.
+struct ExpectedRun {
+    std::string arguments;
+    int status;
+    std::vector<std::string> said;
+};
+
+inline void ExpectRuns(const WorkFolder& work, const std::vector<ExpectedRun>& runs) {
+    for (const ExpectedRun& expected : runs) {
+        ToolRun run = RunTool(BuiltTool("sg-race"), work, expected.arguments);
+        EXPECT_EQ(run.status, expected.status) << expected.arguments << "\n" << run.err;
+        const std::string& said = expected.status == 0 ? run.out : run.err;
+        std::size_t at = 0;
+        for (const std::string& part : expected.said) {
+            at = said.find(part, at);
+            EXPECT_NE(at, std::string::npos) << expected.arguments << ": " << part << "\n" << said;
+            if (at == std::string::npos) break;
+        }
+        if (expected.status != 0) {
+            EXPECT_EQ(run.out, "") << expected.arguments;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        }
+    }
 }
 
 } // namespace sg

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -23,42 +24,14 @@ bool SameBits(double a, double b) {
 
 // Values at the edges of the quick tests, then random ones of every kind.
 std::vector<float> Values() {
-    std::vector<float> values = {0.0f,
-                                 -0.0f,
-                                 1.0f,
-                                 -1.0f,
-                                 0.5f,
-                                 0.125f,
-                                 0.005f,
-                                 0.0049999f,
-                                 0.0050001f,
-                                 1.005f,
-                                 2.675f,
-                                 4.5f,
-                                 10.0f / 3,
-                                 1e-5f,
-                                 9.9999e-6f,
-                                 1e-7f,
-                                 1.4e-45f,
-                                 9999999.0f,
-                                 9999999.5f,
-                                 1e7f,
-                                 16777215.0f,
-                                 16777216.0f,
-                                 16777218.0f,
-                                 8191.999f,
-                                 8192.0f,
-                                 8192.001f,
-                                 4095.9995f,
-                                 123456.789f,
-                                 3.4e38f,
-                                 -3.4e38f,
-                                 std::numeric_limits<float>::max(),
-                                 std::numeric_limits<float>::infinity(),
-                                 -std::numeric_limits<float>::infinity(),
-                                 std::numeric_limits<float>::quiet_NaN(),
-                                 0x1p23f - 0.5f,
-                                 -0x1p23f + 0.5f};
+    const float max = std::numeric_limits<float>::max(), inf = HUGE_VALF, nan = std::nanf("");
+    std::vector<float> values = {
+        0.0f,       -0.0f,      1.0f,        -1.0f,       0.5f,           0.125f,
+        0.005f,     0.0049999f, 0.0050001f,  1.005f,      2.675f,         4.5f,
+        10.0f / 3,  1e-5f,      9.9999e-6f,  1e-7f,       1.4e-45f,       9999999.0f,
+        9999999.5f, 1e7f,       16777215.0f, 16777216.0f, 16777218.0f,    8191.999f,
+        8192.0f,    8192.001f,  4095.9995f,  123456.789f, 3.4e38f,        -3.4e38f,
+        max,        inf,        -inf,        nan,         0x1p23f - 0.5f, -0x1p23f + 0.5f};
     std::mt19937 random(17);
     for (int i = 0; i < 200000; ++i) {
         switch (i % 5) {

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <tuple>
 
 namespace sg {
 namespace {
@@ -57,36 +56,11 @@ std::vector<RaceRecord> RandomRaces(int count, unsigned seed) {
 TEST(StrategyComparison, EveryRaceOfRandomFilesBooksWhatTheWindowsTextsBook) {
     auto bytes = FileOf(RandomRaces(700, 11));
     RaceSource races(bytes);
-    auto figures = [](const BacktestRow& row) {
-        return std::tuple(row.race, row.skipped, row.staked, row.won);
-    };
-    int compared = 0;
-    for (int offset : {0, -1}) {
-        ComparisonRequest request{
-            FullGrid({0.01f, 10, 12.5f, 100000}, offset).Strategies(), {1, 702}, {}, 70};
-        std::vector<std::vector<BacktestRow>> rows;
-        auto comparison = CompareStrategies(races, nullptr, request, 2, nullptr, &rows);
-        ASSERT_TRUE(comparison);
-        for (std::size_t s = 0; s < request.strategies.size(); ++s) {
-            const BacktestStrategy& strategy = request.strategies[s];
-            auto expected = RowsThroughTheTexts(races, strategy, request.range);
-            ASSERT_EQ(rows[s].size(), 702u);
-            for (std::size_t i = 0; i < expected.size(); ++i, ++compared)
-                ASSERT_EQ(figures(rows[s][i]), figures(expected[i]))
-                    << "race " << i + 1 << ", " << strategy.horses << " horses, profit "
-                    << strategy.targetProfit << ", rounding " << static_cast<int>(strategy.rounding)
-                    << ", set " << static_cast<int>(strategy.odds) << ", offset " << offset;
-            BacktestSummary summary = Summarize(expected);
-            const BacktestSummary& shown = comparison->results[s].summary;
-            EXPECT_EQ(std::tuple(shown.played, shown.balance, shown.drawdown),
-                      std::tuple(summary.played, summary.balance, summary.drawdown));
-        }
-        // One thread gives the same as two.
-        auto alone = CompareStrategies(races, nullptr, request, 1);
-        for (std::size_t s = 0; s < request.strategies.size(); ++s)
-            EXPECT_EQ(alone->results[s].summary.balance, comparison->results[s].summary.balance);
-    }
-    EXPECT_EQ(compared, 2 * 216 * 702);
+    // Two threads, then one: each books what the texts book.
+    for (int offset : {0, -1})
+        ExpectTheTextsRows(
+            races, {FullGrid({0.01f, 10, 12.5f, 100000}, offset).Strategies(), {1, 702}, {}, 70},
+            offset == 0 ? 2 : 1);
 
     // Values read as odds and as payouts in one request: each as in a request of its own.
     BacktestStrategy asOdds{3, 10, RoundingMode::Decimals, OddsSet::PMU, 0};

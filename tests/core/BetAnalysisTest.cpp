@@ -101,30 +101,6 @@ TEST(BetAnalysis, WorkedExampleWithDecimals) {
     EXPECT_TRUE(a.poolHorses.empty()); // no pool given
 }
 
-// The same bet rounded to the next ten: 20.40, 55.64, 19.13, 7.65 show 20, 60, 20, 10.
-TEST(BetAnalysis, RoundedToTheNextTen) {
-    std::vector<float> odds = {14, 4.5f, 15, 39};
-    auto stakes = ComputedStakeTexts(odds, 4, RoundingMode::UpToTen);
-    ASSERT_TRUE(stakes);
-    EXPECT_EQ(*stakes, (std::vector<std::string>{"20", "60", "20", "10"}));
-    BetAnalysis a = Analysed(AnalyseBet(Played(odds, *stakes)));
-
-    EXPECT_NEAR(a.total, 110, Cent);
-    // 20 x 15 = 300, 60 x 5.5 = 330, 20 x 16 = 320, 10 x 40 = 400; less 110
-    ExpectEach(Each(a.horses, [](auto& h) { return h.net; }), {190, 220, 210, 290}, "net");
-    // 110/20 - 1 = 4.5; 110/60 - 1 = 0.833333; 4.5; 110/10 - 1 = 10
-    ExpectEach(Each(a.horses, [](auto& h) { return *h.breakEvenOdds; }), {4.5, 0.833333, 4.5, 10},
-               "break-even");
-    // 1 - 4.5/14 = 0.678571; 1 - 0.833333/4.5 = 0.814815; 1 - 4.5/15 = 0.7; 1 - 10/39 = 0.743590
-    ExpectEach(Each(a.horses, [](auto& h) { return h.toleratedFall; }),
-               {0.678571, 0.814815, 0.7, 0.743590}, "tolerated fall");
-    // 110 x 1753/887 = 217.3957
-    EXPECT_NEAR(a.expectedResult, 217.3957, Cent);
-    // Whole tens are already whole steps; the budget defaults to the total.
-    ExpectEach(Each(a.unitStakes, [](auto& s) { return s.stake; }), {20, 60, 20, 10}, "units");
-    EXPECT_NEAR(a.budget, 110, Cent);
-}
-
 // Odds 7, 3, 12 played among 7, 3, 12, 4.5, 4.5 with stakes 31.25, 62.50, 19.23 (112.98), a
 // win pool of 10000 and 14 % kept. Books: 1/8 + 1/4 + 1/13 + 2/11 = 933/1144 for the race,
 // 517/1144 played, 517/933 = 0.554126 covered; expected 112.98 x 211/933 = 23838.78/933

@@ -17,7 +17,6 @@ namespace sg {
 namespace {
 
 const fs::path Data = fs::path(SG_TEST_DATA) / "pmu";
-const fs::path BaseRace = Data / "service" / "05032024" / "R1" / "C1";
 
 TEST(PmuSlotTexts, OddsFitFiveCharactersAndPayoutsAreEuros) {
     struct Case {
@@ -65,6 +64,10 @@ TEST(PmuCalendar, StartTimesInFrenchTimeAndDaysThatFollow) {
     EXPECT_FALSE(DayFromText("30/02/2024"));
 }
 
+std::string Document(const fs::path& path) {
+    return *ReadWholeFile((Data / "service" / path).string());
+}
+
 // The base race's documents, read as the service gives them.
 struct BaseDocuments {
     ProgrammeCourse course;
@@ -74,12 +77,9 @@ struct BaseDocuments {
 
 BaseDocuments ReadBase() {
     BaseDocuments base;
-    auto programme = ReadProgramme(*ReadWholeFile((Data / "service" / "05032024.json").string()));
-    base.course = programme.Value().meetings.at(0).courses.at(0);
-    base.runners =
-        ReadParticipants(*ReadWholeFile((BaseRace / "participants.json").string())).Value();
-    base.payouts =
-        ReadPayouts(*ReadWholeFile((BaseRace / "rapports-definitifs.json").string())).Value();
+    base.course = ReadProgramme(Document("05032024.json")).Value().meetings.at(0).courses.at(0);
+    base.runners = ReadParticipants(Document("05032024/R1/C1/participants.json")).Value();
+    base.payouts = ReadPayouts(Document("05032024/R1/C1/rapports-definitifs.json")).Value();
     return base;
 }
 
@@ -148,22 +148,14 @@ TEST(PmuDocuments, EachBrokenDocumentIsRefusedOrLeavesItsValueEmpty) {
         {"participants-winner-missing.json", Participants, {}, RunnersOfAnotherRace},
         {"participants-twenty-three-runners.json", Participants, {}, TooManyRunners},
         {"participants-odds-zero.json", Participants, {}, {}, "cote PMH du 2 laissée vide (0)"},
-        {"participants-odds-negative.json",
-         Participants,
-         {},
-         {},
-         "cote PMH du 2 laissée vide (-3)"},
+        {"participants-odds-negative.json", Participants, {}, {}, "PMH du 2 laissée vide (-3)"},
         {"participants-odds-huge.json", Participants, {}, {}, "PMH du 2 laissée vide (1000000000)"},
         {"participants-odds-text.json", Participants, {}, {}, "PMH du 2 laissée vide (pas un"},
         {"participants-odds-not-an-object.json", Participants, {}, {}, "cote PMU du 2 laissée"},
         {"payouts-truncated.json", Payouts, Unreadable, {}},
         {"payouts-error-object.json", Payouts, NotPmuDocument, {}},
         {"payouts-without-win-bet.json", Payouts, {}, {}, "pas de rapport simple gagnant"},
-        {"payouts-winner-absent.json",
-         Payouts,
-         {},
-         {},
-         "rapport gagnant du 7 laissé vide (absent)"},
+        {"payouts-winner-absent.json", Payouts, {}, {}, "gagnant du 7 laissé vide (absent)"},
         {"payouts-dividend-zero.json", Payouts, {}, {}, "gagnant du 7 laissé vide (0 centimes)"},
         {"payouts-dividend-text.json", Payouts, {}, {}, "gagnant du 7 laissé vide (illisible)"},
         {"pools-error-object.json", Pools, NotPmuDocument, {}},
@@ -192,48 +184,37 @@ TEST(PmuDocuments, EachBrokenDocumentIsRefusedOrLeavesItsValueEmpty) {
                 notes = std::get<ImportedRace>(race).notes;
             }
         };
-        if (c.kind == Programme) {
-            auto read = ReadProgramme(text);
-            if (!read)
-                error = read.Error();
-            else
-                notes = read.Value().notes;
-        } else if (c.kind == Participants) {
-            auto read = ReadParticipants(text);
-            if (!read)
-                error = read.Error();
-            else
-                import(read.Value(), base.payouts);
-        } else if (c.kind == Payouts) {
-            auto read = ReadPayouts(text);
-            if (!read)
-                error = read.Error();
-            else
-                import(base.runners, read.Value());
-        } else {
-            auto read = ReadPools(text);
-            if (!read)
-                error = read.Error();
-            else
-                EXPECT_TRUE(read.Value().empty());
-        }
+        auto good = [&](const auto& read) {
+            if (!read) error = read.Error();
+            return bool(read);
+        };
+        if (auto programme = ReadProgramme(text); c.kind == Programme && good(programme))
+            notes = programme.Value().notes;
+        if (auto runners = ReadParticipants(text); c.kind == Participants && good(runners))
+            import(runners.Value(), base.payouts);
+        if (auto payouts = ReadPayouts(text); c.kind == Payouts && good(payouts))
+            import(base.runners, payouts.Value());
+        if (auto pools = ReadPools(text); c.kind == Pools && good(pools) && !pools.Value().empty())
+            ADD_FAILURE() << "pools read from a broken document";
         EXPECT_EQ(error ? std::optional(error->problem) : std::nullopt, c.problem);
-        if (error) {
-            EXPECT_NE(error->Message(), "");
-        }
+        EXPECT_TRUE(!error || !error->Message().empty());
         EXPECT_EQ(refusal, c.refusal);
         std::string all;
         for (const auto& note : notes) all += note + "\n";
-        if (*c.note) {
-            EXPECT_NE(all.find(c.note), std::string::npos) << all;
-        } else {
-            EXPECT_EQ(all, "");
-        }
+        EXPECT_TRUE(*c.note ? all.find(c.note) != std::string::npos : all.empty()) << all;
     }
 }
 
+// A race of a programme imported with its own documents.
+ImportedRace Imported(const ProgrammeCourse& course, const std::string& folder) {
+    auto race =
+        ImportRace(course, ReadParticipants(Document(folder + "/participants.json")).Value(),
+                   &ReadPayouts(Document(folder + "/rapports-definitifs.json")).Value());
+    return std::get<ImportedRace>(race);
+}
+
 TEST(PmuDocuments, DeadHeatsAndSmallFieldsAndTheProgrammeOrder) {
-    auto programme = ReadProgramme(*ReadWholeFile((Data / "service" / "06032024.json").string()));
+    auto programme = ReadProgramme(Document("06032024.json"));
     ASSERT_TRUE(programme);
     const auto& meetings = programme.Value().meetings;
     ASSERT_EQ(meetings.size(), 2u);
@@ -242,26 +223,15 @@ TEST(PmuDocuments, DeadHeatsAndSmallFieldsAndTheProgrammeOrder) {
     EXPECT_EQ(meetings[0].hippodrome, "CAGNES-SUR-MER");
     EXPECT_FALSE(IsFinalProgramme(programme.Value())); // R1 C2 not run yet
 
-    fs::path day = Data / "service" / "05032024";
-    auto first = ReadProgramme(*ReadWholeFile((Data / "service" / "05032024.json").string()));
+    auto first = ReadProgramme(Document("05032024.json"));
     EXPECT_TRUE(IsFinalProgramme(first.Value()));
-    const ProgrammeCourse& deadHeat = first.Value().meetings[0].courses[1];
-    auto race = ImportRace(
-        deadHeat,
-        ReadParticipants(*ReadWholeFile((day / "R1/C2/participants.json").string())).Value(),
-        &ReadPayouts(*ReadWholeFile((day / "R1/C2/rapports-definitifs.json").string())).Value());
-    const auto& imported = std::get<ImportedRace>(race);
-    EXPECT_EQ(imported.fields.arrival, (std::array<std::string, 6>{"", "4", "7", "2", "9", "1"}));
-    EXPECT_EQ(imported.fields.payouts, (std::array<std::string, 4>{"3.2", "1.5", "2.1", "1.9"}));
-    EXPECT_EQ(imported.deadHeat, "4 et 7 ex aequo, le 4 compté gagnant");
+    ImportedRace deadHeat = Imported(first.Value().meetings[0].courses[1], "05032024/R1/C2");
+    EXPECT_EQ(deadHeat.fields.arrival, (std::array<std::string, 6>{"", "4", "7", "2", "9", "1"}));
+    EXPECT_EQ(deadHeat.fields.payouts, (std::array<std::string, 4>{"3.2", "1.5", "2.1", "1.9"}));
+    EXPECT_EQ(deadHeat.deadHeat, "4 et 7 ex aequo, le 4 compté gagnant");
 
     // Two places paid: the third slot stays empty without a note.
-    fs::path small = Data / "service" / "06032024" / "R3" / "C1";
-    auto paid = ImportRace(
-        meetings[1].courses[0],
-        ReadParticipants(*ReadWholeFile((small / "participants.json").string())).Value(),
-        &ReadPayouts(*ReadWholeFile((small / "rapports-definitifs.json").string())).Value());
-    const auto& two = std::get<ImportedRace>(paid);
+    ImportedRace two = Imported(meetings[1].courses[0], "06032024/R3/C1");
     EXPECT_EQ(two.fields.payouts, (std::array<std::string, 4>{"5.5", "1.9", "1.4", ""}));
     EXPECT_TRUE(two.notes.empty());
 }

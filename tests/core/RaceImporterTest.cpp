@@ -234,17 +234,6 @@ TEST_F(RaceImporterTest, StopsWhereTheSourceOrTheFileGivesOutAndSaysWhy) {
             EXPECT_EQ(entry.fingerprint, FieldsFingerprint(Race(entry.race))) << entry.race;
         if (held != os::NoFile) (void)os::CloseFile(std::exchange(held, os::NoFile));
     }
-    // The run cut short by the source goes on.
-    fs::remove(path);
-    fs::remove(path + ".index.csv");
-    source.replaced["06032024/R1/C1/participants.json"] = {SourcedDocument::Status::Unreachable, "",
-                                                           "hors ligne"};
-    ASSERT_TRUE(Import("05/03/2024", "06/03/2024").failure);
-    source.replaced.clear();
-    ASSERT_FALSE(Import("05/03/2024", "06/03/2024").failure);
-    EXPECT_EQ(lines[0], "05/03/2024 : 6 courses au programme ; 3 déjà à jour, 3 refusées");
-    EXPECT_EQ(Contents(path).size(), 6 * RaceRecordSize);
-    EXPECT_EQ(ReadRaceIndex(path).entries.size(), 6u);
 }
 
 } // namespace

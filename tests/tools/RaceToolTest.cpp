@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 #include <sys/stat.h>
@@ -98,6 +97,8 @@ TEST(DemoRaceFile, IsTheSameEveryTimeAndTheStartOfALongerOne) {
     EXPECT_EQ(Contents(BuiltTool("demo.tur")), demo);
 }
 
+// Odds for the runners alone, the final close to the intermediate, a market with a take of
+// about 14 %, five runners arrived and the winner paid its odds and the stake.
 TEST(DemoRaceFile, RacesLookReal) {
     WorkFolder work;
     ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 300", InFolder(work)).status, 0);
@@ -108,69 +109,42 @@ TEST(DemoRaceFile, RacesLookReal) {
     for (int race = 1; race <= 300; ++race) {
         SCOPED_TRACE("race " + std::to_string(race));
         const RaceRecord record = file.Read(race).Value();
-        auto number = [&record](RaceSlot slot) { return record.SlotNumber(slot).value_or(-1); };
-        int runners = static_cast<int>(number(RunnerCountSlot()));
+        auto number = [&record](RaceSlot slot) {
+            return int(record.SlotNumber(slot).value_or(-1));
+        };
+        int runners = number(RunnerCountSlot());
         ASSERT_TRUE(runners >= 6 && runners <= 20) << runners;
         double chances = 0; // what the final odds promise, the take included
         for (int horse = 1; horse <= OddsHorseCount; ++horse) {
             float pmu = record.OddsValue(RaceField::OddsPMU, horse).value_or(-1);
             float pmh = record.OddsValue(RaceField::OddsPMH, horse).value_or(-1);
-            std::string pmhText = record.SlotText(*OddsSlot(RaceField::OddsPMH, horse));
-            // Odds for the runners alone, the final close to the intermediate.
             EXPECT_EQ(horse > runners, pmu == 0 && pmh == 0) << horse;
             if (horse > runners) continue;
             EXPECT_TRUE(pmh > 0.65 * pmu && pmh < 1.4 * pmu) << pmu << " " << pmh;
-            fractions += pmhText.find('/') != std::string::npos;
+            fractions += record.SlotText(*OddsSlot(RaceField::OddsPMH, horse)).find('/') !=
+                         std::string::npos;
             chances += 1 / (pmh + 1.0);
         }
-        // A market with a take of about 14 %: the chances add up to about 1 / 0.86.
         EXPECT_TRUE(chances > 1.10 && chances < 1.25) << chances;
         chancesSum += chances;
         std::set<int> arrived;
         for (int place = 1; place <= ArrivalSlotCount; ++place)
-            arrived.insert(static_cast<int>(number(*ArrivalSlot(place))));
-        double payout = number(*PayoutSlot(0));
+            arrived.insert(number(*ArrivalSlot(place)));
+        double payout = record.SlotNumber(*PayoutSlot(0)).value_or(-1);
         if (payout == 0 && arrived == std::set<int>{0}) {
             ++unrun;
             continue;
         }
-        // Five horses of the race arrived; the winner paid its odds and the stake, cut to the
-        // 10 cents below; a placed horse its stake and about a fifth of its odds.
+        // The winner's payout is cut to the 10 cents below.
         EXPECT_TRUE(arrived.size() == 5 && *arrived.begin() >= 1 && *arrived.rbegin() <= runners);
-        int winner = static_cast<int>(number(*ArrivalSlot(1)));
-        float odds = record.OddsValue(RaceField::OddsPMH, winner).value_or(0);
+        float odds = record.OddsValue(RaceField::OddsPMH, number(*ArrivalSlot(1))).value_or(0);
         EXPECT_EQ(std::lround(payout * 10), std::floor((odds + 1) * 10 + 1e-3)) << odds;
-        for (int place = 1; place <= 3; ++place) {
-            int horse = static_cast<int>(number(*ArrivalSlot(place)));
-            float placedOdds = record.OddsValue(RaceField::OddsPMH, horse).value_or(0);
-            double placed = number(*PayoutSlot(place));
-            EXPECT_TRUE(placed >= 1.1 && placed < 1.1 + placedOdds * 0.3) << placed;
-        }
     }
     EXPECT_GT(fractions, 50);
     EXPECT_TRUE(unrun >= 30 && unrun <= 40) << unrun;
     EXPECT_NEAR(chancesSum / 300, 1.16, 0.02);
     // The last race of the 40-race file is still to run.
     EXPECT_EQ(file.Read(40).Value().SlotText(*PayoutSlot(0)), std::string(10, ' '));
-}
-
-// Flat staking on the favourites loses about the take over many races, as on a real course.
-TEST(DemoRaceFile, BackTestsLoseAboutTheTake) {
-    WorkFolder work;
-    ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 3000", InFolder(work)).status, 0);
-    for (std::string strategy : {"--chevaux 2", "--chevaux 4", "--chevaux 9",
-                                 "--chevaux 3 --cotes PMU", "--chevaux 4 --arrondi dizaine"}) {
-        ToolRun run =
-            RunTool(BuiltTool("sg-race"), work, "bilan d.tur " + strategy, InFolder(work));
-        ASSERT_EQ(run.status, 0) << strategy << run.err;
-        const std::string label = "Rendement (bilan / mises) : ";
-        auto at = run.out.find(label);
-        ASSERT_NE(at, std::string::npos) << run.out;
-        std::string percent = run.out.substr(at + label.size(), 8);
-        std::replace(percent.begin(), percent.end(), ',', '.');
-        double yield = std::stod(percent);
-        EXPECT_TRUE(yield > -20 && yield < -10) << strategy << ": " << yield << " %";
-    }
 }
 
 TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {

@@ -76,32 +76,25 @@ TEST(Journal, DamagedLinesAreSkippedWithANote) {
     EXPECT_EQ(twice.entries.size(), 1u);
 }
 
-TEST(Journal, CreatedAndAppended) {
+TEST(Journal, CreatedAndAppendedAndALineCutShortTakesNoOtherWithIt) {
     WorkFolder work;
     std::string folder = work.File("data/simple-gagnant");
     ASSERT_FALSE(AppendToJournal(folder, ResetEntry(Noon)));
     ASSERT_FALSE(AppendToJournal(folder, Play("08/12/2025", "a.tur", 10, 0)));
     std::string text = Contents(os::PathOf(JournalPathIn(folder)));
     EXPECT_EQ(text.rfind(os::SpreadsheetText(std::string(JournalHeader) + "\n"), 0), 0u);
-    EXPECT_EQ(ReadJournal(folder).entries.size(), 2u);
+    // A line cut short by a kill must not swallow the next one written.
+    std::ofstream(JournalPathIn(folder), std::ios::app) << "08/12/2025;10:00:00;Jeu;a.t";
+    ASSERT_FALSE(AppendToJournal(folder, Play("09/12/2025", "a.tur", 20, 50)));
+    Journal journal = ReadJournal(folder);
+    EXPECT_EQ(journal.notes.size(), 1u);
+    ASSERT_EQ(journal.entries.size(), 3u);
+    EXPECT_EQ(journal.entries[2], Play("09/12/2025", "a.tur", 20, 50));
 
     // A folder that cannot be: the failure is said, nothing else happens.
     std::ofstream(work.File("file")) << "x";
     EXPECT_TRUE(AppendToJournal(work.File("file/simple-gagnant"), ResetEntry(Noon)));
     EXPECT_TRUE(ReadJournal(work.File("absent")).notes.empty());
-}
-
-// A line cut short by a kill must not swallow the next one written.
-TEST(Journal, ALineCutShortTakesNoOtherWithIt) {
-    WorkFolder work;
-    std::string folder = work.File("j");
-    ASSERT_FALSE(AppendToJournal(folder, Play("08/12/2025", "a.tur", 10, 0)));
-    std::ofstream(JournalPathIn(folder), std::ios::app) << "08/12/2025;10:00:00;Jeu;a.t";
-    ASSERT_FALSE(AppendToJournal(folder, Play("09/12/2025", "a.tur", 20, 50)));
-    Journal journal = ReadJournal(folder);
-    EXPECT_EQ(journal.notes.size(), 1u);
-    ASSERT_EQ(journal.entries.size(), 2u);
-    EXPECT_EQ(journal.entries[1], Play("09/12/2025", "a.tur", 20, 50));
 }
 
 TEST(Journal, FilteredTotalledAndExported) {

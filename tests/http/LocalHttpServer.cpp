@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -13,20 +14,13 @@ namespace sg {
 namespace {
 
 const char* ReasonOf(int status) {
-    switch (status) {
-    case 200:
-        return "OK";
-    case 204:
-        return "No Content";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    case 503:
-        return "Service Unavailable";
-    default:
-        return "Status";
-    }
+    static const std::map<int, const char*> reasons = {{200, "OK"},
+                                                       {204, "No Content"},
+                                                       {404, "Not Found"},
+                                                       {500, "Internal Server Error"},
+                                                       {503, "Service Unavailable"}};
+    auto found = reasons.find(status);
+    return found == reasons.end() ? "Status" : found->second;
 }
 
 void SendAll(int connection, const std::string& bytes) {
@@ -88,11 +82,6 @@ void LocalHttpServer::ServeFolder(std::filesystem::path folder) {
     folder_ = std::move(folder);
 }
 
-std::vector<std::string> LocalHttpServer::Requests() const {
-    std::lock_guard lock(mutex_);
-    return requests_;
-}
-
 std::string LocalHttpServer::LastUserAgent() const {
     std::lock_guard lock(mutex_);
     return userAgent_;
@@ -119,7 +108,6 @@ void LocalHttpServer::Serve() {
 
 ServedAnswer LocalHttpServer::AnswerFor(const std::string& path) {
     std::lock_guard lock(mutex_);
-    requests_.push_back(path);
     if (auto found = answers_.find(path); found != answers_.end() && !found->second.empty()) {
         std::size_t& turn = served_[path];
         ServedAnswer answer = found->second[std::min(turn, found->second.size() - 1)];

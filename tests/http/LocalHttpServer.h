@@ -43,8 +43,7 @@ class LocalHttpServer {
     // 404 for a file that is not there.
     void ServeFolder(std::filesystem::path folder);
 
-    // The paths asked for, in order, and the User-Agent of the last request.
-    std::vector<std::string> Requests() const;
+    // The User-Agent of the last request.
     std::string LastUserAgent() const;
 
   private:
@@ -61,7 +60,6 @@ class LocalHttpServer {
     std::map<std::string, std::vector<ServedAnswer>> answers_;
     std::map<std::string, std::size_t> served_;
     std::filesystem::path folder_;
-    std::vector<std::string> requests_;
     std::string userAgent_;
 };
 

@@ -150,10 +150,9 @@ TEST_F(SingleInstanceTest, ALaterStartFindsTheFirstAndAsksItToComeForward) {
     }
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path))) << "the name is given back";
     EXPECT_FALSE(SingleInstance(key).otherIsRunning());
-}
-
-TEST_F(SingleInstanceTest, AProgramThatStoppedAnsweringIsFoundWithoutWaitingForIt) {
-    int stuck = SocketAt(path, true); // never accepts: its queue fills, a connection would wait
+    // A program that stopped answering is found without waiting for it: a socket that never
+    // accepts, whose queue fills, where a connection would wait.
+    int stuck = SocketAt(path, true);
     for (int i = 0; i < 64; ++i) ASSERT_TRUE(SingleInstance(key).otherIsRunning()) << i;
     ::close(stuck);
 }
@@ -264,27 +263,23 @@ void LeaveRunnerCount(frmJeuGagnant& main, const char* count) {
     QCoreApplication::sendEvent(main.txtNbrepartants, &leave);
 }
 
-TEST_F(ScreenTest, TheLargestRunnerCountRefillsTheListsAndKeepsTheirTexts) {
+TEST_F(ScreenTest, TheRunnerCountFillsTheListsAndEnablesALoadedRacesRows) {
     main.EnsureHiddenRows();
     main.Combo1[3]->setText("7");
-    LeaveRunnerCount(main, "32767");
+    LeaveRunnerCount(main, "32767"); // the largest: the lists refilled, their texts kept
     EXPECT_EQ(main.Combo1[22]->count(), 32767);
     EXPECT_EQ(main.Combo1[3]->text(), "7");
     LeaveRunnerCount(main, "40000"); // beyond the range: the lists stay empty
     EXPECT_EQ(main.Combo1[0]->count(), 0);
     EXPECT_EQ(main.Combo1[3]->text(), "7");
-}
 
-TEST_F(ScreenTest, ALoadedRacesRunnerCountEnablesItsRows) {
     state.race.RaceRecord.SetField(RaceField::RunnerCount, "14");
     LeaveRunnerCount(main, "14");
-    EXPECT_TRUE(main.txtCote[14]->isEnabled());
-    EXPECT_FALSE(main.txtCote[15]->isEnabled());
+    EXPECT_TRUE(main.txtCote[14]->isEnabled() && !main.txtCote[15]->isEnabled());
     EXPECT_FALSE(main.Combo1[22]->isEnabled());
     state.race.RaceRecord.SetField(RaceField::RunnerCount, "5"); // five or fewer: nothing changes
     LeaveRunnerCount(main, "5");
-    EXPECT_FALSE(main.txtCote[15]->isEnabled());
-    EXPECT_TRUE(main.txtCote[4]->isEnabled());
+    EXPECT_TRUE(main.txtCote[4]->isEnabled() && !main.txtCote[15]->isEnabled());
 }
 
 } // namespace

@@ -168,19 +168,15 @@ TEST(RaceFilters, KeepRacesByTheirOwnOddsSetAndTheirIndexLine) {
     RaceIndex index = ParseRaceIndex("1;01/02/2026;1;1;VINCENNES;PRIX A;ATTELE;13:50;national;;f1\n"
                                      "2;03/02/2026;2;3;Enghien;PRIX B;PLAT;;national;;f2\n");
     ASSERT_EQ(index.entries.size(), 2u);
-    auto withRunners = [](int low, int high) {
-        RaceFilters f;
-        f.runners = Bounds<int>{low, high};
-        return f;
-    };
-    RaceFilters favourite, book, dates, hippodrome, discipline, both;
+    RaceFilters runners, favourite, book, dates, hippodrome, discipline, both;
+    runners.runners = Bounds<int>{5, 6};
     favourite.favouriteOdds = Bounds<double>{1.4, 1.6};
     // Runners at odds 2..n+1 of PMH: a book above 100 % grows with the runners.
     book.bookPercent = Bounds<double>{0, 105};
     dates.dates = Bounds<int>{20260202, 20260301};
     hippodrome.hippodromes = {"vincennes ", "ENGHIEN"};
     discipline.disciplines = {"attele"};
-    both = withRunners(5, 9);
+    both.runners = Bounds<int>{5, 9};
     both.hippodromes = {"Vincennes"};
     struct Case {
         const char* name;
@@ -189,7 +185,7 @@ TEST(RaceFilters, KeepRacesByTheirOwnOddsSetAndTheirIndexLine) {
         std::vector<int> kept;
     } cases[] = {
         {"no filter", {}, OddsSet::PMH, {1, 2, 3, 4}},
-        {"runners 5 to 6", withRunners(5, 6), OddsSet::PMH, {2, 3}},
+        {"runners 5 to 6", runners, OddsSet::PMH, {2, 3}},
         {"favourite at 1.5 on PMH", favourite, OddsSet::PMH, {1}},
         {"favourite at 1.5 on PMU", favourite, OddsSet::PMU, {}},
         {"book up to 105 %", book, OddsSet::PMH, {1}},

@@ -86,11 +86,7 @@ TEST(ComparisonTool, RanksTheGridWritesTheCsvAndRefusesBadArguments) {
     ASSERT_EQ(run.status, 0) << run.err;
     auto lines = Lines(Contents(work.path / "c.csv"));
     ASSERT_EQ(lines.size(), 55u);
-    EXPECT_EQ(lines[0].rfind("Chevaux;Bénéfice recherché;Arrondi;Cotes;Courses jouées;Total des "
-                             "mises;Total des gains;Bilan;Rendement (%);",
-                             0),
-              0u)
-        << lines[0];
+    EXPECT_EQ(lines[0].rfind("Chevaux;Bénéfice recherché;Arrondi;Cotes;Courses jouées;", 0), 0u);
     auto first = SplitCsvLine(lines[1]);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->back(), "1"); // the rank
@@ -136,14 +132,12 @@ TEST(ComparisonTool, EveryStrategyOfTheGridGivesTheFiguresOfBilanRunAlone) {
             auto bilan = BilanFigures(alone.out);
             std::map<std::string, std::string> expected = {
                 {"Courses de la plage", cell("Courses retenues")},
-                {"Courses jouées", cell("Courses jouées")},
-                {"Total des mises", cell("Total des mises")},
-                {"Total des gains", cell("Total des gains")},
-                {"Bilan", cell("Bilan")},
                 {"Rendement (bilan / mises)", cell("Rendement (%)") + " %"},
                 {"Plus longue série perdante", cell("Plus longue série perdante") + " courses"},
-                {"Plus forte baisse du bilan", cell("Plus forte baisse du bilan")},
             };
+            for (const char* same : {"Courses jouées", "Total des mises", "Total des gains",
+                                     "Bilan", "Plus forte baisse du bilan"})
+                expected[same] = cell(same);
             for (const auto& [label, value] : expected)
                 EXPECT_EQ(bilan[label], value) << strategy << ": " << label;
             EXPECT_EQ(bilan["Courses gagnées"].rfind(cell("Courses gagnées (%)") + " %", 0), 0u)

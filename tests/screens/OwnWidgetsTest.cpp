@@ -27,7 +27,7 @@ struct Numbers : ::testing::Test {
     }
 };
 
-TEST_F(Numbers, UpAndDownStepThroughTheItemsFromTheText) {
+TEST_F(Numbers, UpAndDownStepThroughTheItemsFromTheTextAndTheListOpensOnIt) {
     struct Case {
         const char* text;
         Qt::Key key;
@@ -41,19 +41,15 @@ TEST_F(Numbers, UpAndDownStepThroughTheItemsFromTheText) {
         QTest::keyClick(&box, c.key);
         EXPECT_EQ(box.text(), c.after) << c.text;
     }
-}
-
-TEST_F(Numbers, TheListOpensOnTheTextAndEnterPicksEscapeLeaves) {
+    // The list opens on the text; Enter picks, Escape leaves.
     box.setText("2");
     QTest::keyClick(&box, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView* popup = Popup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(popup->currentIndex().row(), 1);
-    QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
+    ASSERT_NE(Popup(), nullptr);
+    EXPECT_EQ(Popup()->currentIndex().row(), 1);
+    QTest::keyClick(Popup(), Qt::Key_Down);
+    QTest::keyClick(Popup(), Qt::Key_Return);
     EXPECT_FALSE(box.isPopupVisible());
     EXPECT_EQ(box.text(), "3");
-
     QTest::keyClick(&box, Qt::Key_F4);
     ASSERT_TRUE(box.isPopupVisible());
     QTest::keyClick(Popup(), Qt::Key_Up);

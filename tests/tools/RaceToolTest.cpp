@@ -147,6 +147,22 @@ TEST(DemoRaceFile, RacesLookReal) {
     EXPECT_EQ(file.Read(40).Value().SlotText(*PayoutSlot(0)), std::string(10, ' '));
 }
 
+// The winners are drawn with the odds' chances: flat staking on the favourites loses about
+// the take over many races, as on a real course.
+TEST(DemoRaceFile, BackTestsLoseAboutTheTake) {
+    WorkFolder work;
+    ASSERT_EQ(RunTool(BuiltTool("sg-race"), work, "demo d.tur 3000", InFolder(work)).status, 0);
+    for (std::string horses : {"1", "4", "9"}) {
+        ToolRun run =
+            RunTool(BuiltTool("sg-race"), work, "bilan d.tur --chevaux " + horses, InFolder(work));
+        const std::string label = "Rendement (bilan / mises) : -";
+        auto at = run.out.find(label);
+        ASSERT_NE(at, std::string::npos) << run.out;
+        double loss = std::stod(run.out.substr(at + label.size(), 2));
+        EXPECT_TRUE(loss >= 10 && loss < 22) << horses << " horses: " << run.out;
+    }
+}
+
 TEST(DemoRaceFile, RefusesABadNumberAndAnyFileThatExists) {
     WorkFolder work;
     std::ofstream(work.path / "mine.tur") << "a user's races";
